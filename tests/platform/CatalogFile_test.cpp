@@ -1,0 +1,130 @@
+#include "platform/CatalogFile.h"
+#include "platform/FileError.h"
+#include "platform/Messages.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileError::Cause CauseOfOpening(const std::string& name, CatalogFile::Mode mode)
+{
+    try {
+        CatalogFile file(name, mode);
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.fileName(), name);
+        return error.cause();
+    }
+    ADD_FAILURE() << "no FileError";
+    return FileError::Cause::Generic;
+}
+
+} // namespace
+
+TEST(CatalogFile, OpensWithoutCreatingOrTruncating)
+{
+    TempFolder folder;
+    EXPECT_EQ(CauseOfOpening("COMETS.WDB", CatalogFile::Mode::WriteExisting),
+              FileError::Cause::FileNotFound);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "COMETS.WDB"));
+
+    folder.Write("COMETS.WDB", "abcdef");
+    {
+        CatalogFile file("COMETS.WDB", CatalogFile::Mode::WriteExisting);
+        file.Seek(2);
+        file.Write("XY", 2);
+        EXPECT_EQ(file.Length(), 6);
+    }
+    EXPECT_EQ(folder.Read("COMETS.WDB"), "abXYef");
+}
+
+TEST(CatalogFile, ShortReadsAndLengthChanges)
+{
+    TempFolder folder;
+    folder.Write("SITES.NDB", "0123456789");
+    CatalogFile file("SITES.NDB", CatalogFile::Mode::ReadWrite);
+    char buffer[8] = {'-', '-', '-', '-', '-', '-', '-', '-'};
+    file.Seek(6);
+    EXPECT_EQ(file.Read(buffer, 8), 4u);
+    EXPECT_EQ(std::string(buffer, 8), "6789----");
+    file.Seek(20);
+    EXPECT_EQ(file.Read(buffer, 8), 0u);
+    file.SetLength(3);
+    EXPECT_EQ(file.Length(), 3);
+    file.SeekToEnd();
+    file.Write("!", 1);
+    EXPECT_EQ(file.Length(), 4);
+}
+
+TEST(CatalogFile, NegativeSeekNeverReachesTheFile)
+{
+    TempFolder folder;
+    folder.Write("COMETS.WDB", std::string(140, 'x'));
+    CatalogFile file("COMETS.WDB", CatalogFile::Mode::Read);
+    try {
+        file.Seek(-140);
+        FAIL() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.cause(), FileError::Cause::BadSeek);
+    }
+}
+
+TEST(CatalogFile, SecondOpenIsASharingViolationUntilTheFirstCloses)
+{
+    TempFolder folder;
+    folder.Write("COMETS.WDB", "");
+    {
+        CatalogFile first("COMETS.WDB", CatalogFile::Mode::Read);
+        EXPECT_EQ(CauseOfOpening("COMETS.WDB", CatalogFile::Mode::Read),
+                  FileError::Cause::SharingViolation);
+        EXPECT_EQ(CauseOfOpening("COMETS.WDB", CatalogFile::Mode::WriteExisting),
+                  FileError::Cause::SharingViolation);
+    }
+    EXPECT_NO_THROW(CatalogFile("COMETS.WDB", CatalogFile::Mode::ReadWrite));
+}
+
+TEST(CatalogFile, RefusedAccessAndFoldersAreReported)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "ASTERS.DTB");
+    EXPECT_EQ(CauseOfOpening("ASTERS.DTB", CatalogFile::Mode::Read), FileError::Cause::AccessDenied);
+    if (::geteuid() != 0) {  // root reads anything
+        folder.Write("SITES.NDB", "x");
+        ::chmod("SITES.NDB", 0);
+        EXPECT_EQ(CauseOfOpening("SITES.NDB", CatalogFile::Mode::Read), FileError::Cause::AccessDenied);
+    }
+}
+
+TEST(CatalogFile, FullDiskIsReportedAsSuch)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    // /dev/full takes the lock and refuses every write with ENOSPC.
+    CatalogFile file("/dev/full", CatalogFile::Mode::WriteExisting);
+    try {
+        file.Write("x", 1);
+        FAIL() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.cause(), FileError::Cause::DiskFull);
+    }
+}
+
+TEST(FileErrorText, NamesTheFileInTheStandardFrenchMessages)
+{
+    EXPECT_EQ(FileErrorText(FileError::Cause::FileNotFound, "COMETS.WDB"), "Impossible de trouver COMETS.WDB.");
+    EXPECT_EQ(FileErrorText(FileError::Cause::AccessDenied, "SITES.NDB"), "L'accès à SITES.NDB a été refusé.");
+    EXPECT_EQ(FileErrorText(FileError::Cause::SharingViolation, "ASTERS.DTB"),
+              "Une violation de partage s'est produite lors de l'accès à ASTERS.DTB.");
+    EXPECT_EQ(FileErrorText(FileError::Cause::DiskFull, "COMETS.WDB"), "Disque plein lors de l'accès à COMETS.WDB.");
+
+    MessageRecorder recorder;
+    ReportFileError(FileError(FileError::Cause::FileNotFound, "SITES.NDB"));
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(recorder.messages[0].caption, "Qav");
+    EXPECT_EQ(recorder.messages[0].text, "Impossible de trouver SITES.NDB.");
+}
