@@ -1,10 +1,3 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/CQavApp.h"
 
-int main(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    QMainWindow window;
-    window.show();
-    return application.exec();
-}
+int main(int argc, char** argv) { return RunQav(argc, argv); }

@@ -1,0 +1,249 @@
+#include "app/CQavDoc.h"
+
+#include "app/CQavView.h"
+#include "app/Commands.h"
+#include "app/DocumentText.h"
+#include "app/UserPrompts.h"
+#include "platform/FileError.h"
+#include "platform/Messages.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+const QString kUntitled = QStringLiteral("sans nom");
+
+namespace {
+
+const char* const kTooLarge = "Le fichier est trop volumineux pour être ouvert.";
+
+// The standard message for a file that failed: the precise one when the
+// system says why, the general one otherwise.
+void ReportFileFailure(const QFileDevice& file, const QString& pathName, bool writing)
+{
+    const QFileInfo info(pathName);
+    const std::string name = info.fileName().toStdString();
+    FileError::Cause cause = FileError::Cause::Generic;
+    switch (file.error()) {
+    case QFileDevice::PermissionsError: cause = FileError::Cause::AccessDenied; break;
+    case QFileDevice::ResourceError: cause = FileError::Cause::DiskFull; break;
+    case QFileDevice::OpenError:
+        if (!info.absoluteDir().exists())
+            cause = FileError::Cause::BadPath;
+        else if (!writing && !info.exists())
+            cause = FileError::Cause::FileNotFound;
+        break;
+    default: break;
+    }
+    const char* general = writing ? "L'enregistrement du document a échoué." : "L'ouverture du document a échoué.";
+    ShowMessage(MessageIcon::Stop, cause == FileError::Cause::Generic ? std::string(general) : FileErrorText(cause, name));
+}
+
+QString QavFilter()
+{
+    return QStringLiteral("Ephémérides et(*.qav);;Tous les fichiers (*.*)");
+}
+
+} // namespace
+
+CQavDoc::CQavDoc() : title_(kUntitled)
+{
+    OnCommand(Cmd::FileSave, [this] { OnFileSave(); });
+    OnCommand(Cmd::FileSaveAs, [this] { OnFileSaveAs(); });
+    OnCommand(Cmd::EditClearAll, [this] { OnEditClearAll(); });
+    OnUpdateCommandUI(Cmd::EditClearAll, [this](CmdUI& ui) { OnUpdateEditClearAll(ui); });
+    OnCommand(Cmd::CometEphemeris, [this] { OnCometEphemeris(); });
+    OnCommand(Cmd::CometVisibility, [this] { OnCometVisibility(); });
+    OnCommand(Cmd::CometVisibilityButton, [this] { OnCometVisibility(); });
+    OnCommand(Cmd::CometBase, [this] { OnCometBase(); });
+    OnCommand(Cmd::Magnitudes, [this] { OnMagnitudes(); });
+    OnCommand(Cmd::AsteroidEphemeris, [this] { OnAsteroidEphemeris(); });
+    OnCommand(Cmd::AsteroidVisibility, [this] { OnAsteroidVisibility(); });
+    OnCommand(Cmd::AsteroidVisibilityButton, [this] { OnAsteroidVisibility(); });
+    OnCommand(Cmd::SiteBase, [this] { OnSiteBase(); });
+    OnCommand(Cmd::EphemerisFromDiagram, [this] { OnEphemerisFromDiagram(); });
+}
+
+CQavDoc::~CQavDoc() = default;
+
+void CQavDoc::SetPathName(const QString& pathName, bool addToRecentFiles)
+{
+    pathName_ = QFileInfo(pathName).absoluteFilePath();
+    SetTitle(QFileInfo(pathName_).fileName());
+    if (addToRecentFiles)
+        emit recentFileUsed(pathName_);
+}
+
+void CQavDoc::SetTitle(const QString& title)
+{
+    title_ = title;
+    emit titleChanged();
+}
+
+void CQavDoc::SetModifiedFlag(bool modified) { modified_ = modified; }
+
+void CQavDoc::AddView(CView* view) { views_.push_back(view); }
+
+void CQavDoc::RemoveView(CView* view) { std::erase(views_, view); }
+
+CQavView* CQavDoc::TextView() const
+{
+    return views_.empty() ? nullptr : dynamic_cast<CQavView*>(views_.front());
+}
+
+void CQavDoc::UpdateAllViews(CView* sender, int hint)
+{
+    for (CView* view : std::vector<CView*>(views_))
+        if (view != sender)
+            view->OnUpdate(hint);
+}
+
+QWidget* CQavDoc::DialogParent() const
+{
+    CQavView* view = TextView();
+    return view ? view->window() : nullptr;
+}
+
+std::string CQavDoc::Serialize() const
+{
+    const CQavView* view = TextView();
+    return view ? view->GetText() : std::string();
+}
+
+void CQavDoc::Serialize(std::string_view bytes)
+{
+    if (CQavView* view = TextView())
+        view->SetText(bytes);
+}
+
+bool CQavDoc::OnNewDocument()
+{
+    DeleteContents();
+    pathName_.clear();
+    SetModifiedFlag(false);
+    SetTitle(kUntitled);
+    if (CQavView* view = TextView())
+        view->SetText({});
+    return true;
+}
+
+bool CQavDoc::OnOpenDocument(const QString& pathName)
+{
+    QFile file(pathName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportFileFailure(file, pathName, false);
+        return false;
+    }
+    // Read at most one byte more than the view takes: a huge file is refused
+    // without being loaded. The text is then reset as by File New.
+    const QByteArray bytes = file.read(static_cast<qint64>(kDocumentByteLimit) + 1);
+    if (bytes.size() > static_cast<qsizetype>(kDocumentByteLimit)) {
+        ShowMessage(MessageIcon::Stop, kTooLarge);
+        OnNewDocument();
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        ReportFileFailure(file, pathName, false);
+        return false;
+    }
+    DeleteContents();
+    Serialize(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CQavDoc::OnSaveDocument(const QString& pathName)
+{
+    const std::string bytes = Serialize();
+    const auto size = static_cast<qint64>(bytes.size());
+    const QFileInfo target(pathName);
+    if (target.exists() && !target.isFile()) {
+        // A device or other special file is written in place, never replaced.
+        QFile special(pathName);
+        if (!special.open(QIODevice::WriteOnly) || special.write(bytes.data(), size) != size || !special.flush()) {
+            ReportFileFailure(special, pathName, true);
+            return false;
+        }
+        SetModifiedFlag(false);
+        return true;
+    }
+    // The new text goes to a temporary file that replaces the old one only
+    // once it is complete: a full disk never leaves half a document behind.
+    QSaveFile file(pathName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), size) != size || !file.flush() ||
+        !file.commit()) {
+        ReportFileFailure(file, pathName, true);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CQavDoc::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    const QString name = pathName_.isEmpty() ? title_ : pathName_;
+    const QString question = QStringLiteral("Enregistrer les modifications apportées à %1?").arg(name);
+    switch (ShowMessage(MessageIcon::Warning, question.toStdString(), MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes: return DoSave(pathName_);
+    case MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+bool CQavDoc::DoSave(const QString& pathName)
+{
+    QString target = pathName;
+    if (target.isEmpty()) {
+        QString suggested = pathName_.isEmpty() ? title_ : pathName_;
+        if (pathName_.isEmpty())
+            suggested += QStringLiteral(".qav");
+        target = Prompts().saveFileName(DialogParent(), QavFilter(), suggested, QStringLiteral("qav"));
+        if (target.isEmpty())
+            return false;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    SetPathName(target);
+    return true;
+}
+
+void CQavDoc::ReplaceText(const std::string& bytes)
+{
+    CQavView* view = TextView();
+    if (!view)
+        return;
+    view->SetText(bytes);
+    SetModifiedFlag();
+    UpdateAllViews(nullptr, 0);
+    view->setFocus();
+}
+
+void CQavDoc::OnFileSave() { DoSave(pathName_); }
+
+void CQavDoc::OnFileSaveAs() { DoSave(QString()); }
+
+void CQavDoc::OnEditClearAll()
+{
+    if (CQavView* view = TextView())
+        view->SetText({});
+    DeleteContents();
+    SetModifiedFlag();
+    UpdateAllViews(nullptr, 0);
+}
+
+// Clear all is always available, also on an empty text.
+void CQavDoc::OnUpdateEditClearAll(CmdUI&) {}
+
+// The computations behind these commands come with their own windows.
+void CQavDoc::OnCometEphemeris() {}
+void CQavDoc::OnCometVisibility() {}
+void CQavDoc::OnCometBase() {}
+void CQavDoc::OnMagnitudes() {}
+void CQavDoc::OnAsteroidEphemeris() {}
+void CQavDoc::OnAsteroidVisibility() {}
+void CQavDoc::OnSiteBase() {}
+void CQavDoc::OnEphemerisFromDiagram() {}

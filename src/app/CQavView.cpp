@@ -1,0 +1,206 @@
+#include "app/CQavView.h"
+
+#include "app/CQavApp.h"
+#include "app/CQavDoc.h"
+#include "app/Commands.h"
+#include "app/DocumentText.h"
+#include "app/UserPrompts.h"
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <memory>
+
+namespace {
+
+// Courier New, 15 pixels high, normal weight: the text view's font at every
+// initial update, whatever the user chose in between.
+QFont DefaultTextFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(15);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+} // namespace
+
+CQavView::CQavView(CQavDoc& doc, QWidget* parent) : QPlainTextEdit(parent), CView(doc)
+{
+    // Long lines wrap at the window's edge; there is never a horizontal scroll bar.
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameShape(QFrame::NoFrame);
+    setUndoRedoEnabled(true);
+
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_)
+            GetDocument().SetModifiedFlag();
+    });
+
+    OnCommand(Cmd::EditUndo, [this] { undo(); });
+    OnUpdateCommandUI(Cmd::EditUndo, [this](CmdUI& ui) { ui.enabled = document()->isUndoAvailable(); });
+    OnCommand(Cmd::EditCut, [this] { cut(); });
+    OnUpdateCommandUI(Cmd::EditCut, [this](CmdUI& ui) { ui.enabled = textCursor().hasSelection(); });
+    OnCommand(Cmd::EditCopy, [this] { copy(); });
+    OnUpdateCommandUI(Cmd::EditCopy, [this](CmdUI& ui) { ui.enabled = textCursor().hasSelection(); });
+    OnCommand(Cmd::EditPaste, [this] { paste(); });
+    OnUpdateCommandUI(Cmd::EditPaste, [](CmdUI& ui) {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        ui.enabled = data && data->hasText();
+    });
+    OnCommand(Cmd::ViewFont, [this] { OnViewFont(); });
+    OnCommand(Cmd::SecretDrawer, [this] { OnSecretDrawer(); });
+    OnCommand(Cmd::FilePrint, [this] { OnFilePrint(); });
+    OnCommand(Cmd::FilePrintPreview, [this] { OnFilePrintPreview(); });
+}
+
+void CQavView::OnInitialUpdate()
+{
+    logFont_ = DefaultTextFont();
+    ApplyFont();
+}
+
+void CQavView::ApplyFont()
+{
+    setFont(logFont_);
+    document()->setDefaultFont(logFont_);
+    // Tab stops every 8 average character widths of the font in use.
+    setTabStopDistance(8.0 * QFontMetricsF(logFont_).averageCharWidth());
+}
+
+std::string CQavView::GetText() const { return DocumentTextToBytes(document()->toRawText()); }
+
+void CQavView::SetText(std::string_view bytes)
+{
+    settingText_ = true;
+    setPlainText(DocumentBytesToText(bytes));
+    settingText_ = false;
+}
+
+std::size_t CQavView::ByteCount() const
+{
+    // Every paragraph separator is a CR LF pair in the file.
+    const int characters = document()->characterCount() - 1;
+    return static_cast<std::size_t>(characters + document()->blockCount() - 1);
+}
+
+std::size_t CQavView::SelectedByteCount() const
+{
+    return DocumentByteCount(textCursor().selectedText());
+}
+
+bool CQavView::Fits(std::size_t addedBytes) const
+{
+    return ByteCount() - SelectedByteCount() + addedBytes <= kDocumentByteLimit;
+}
+
+void CQavView::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty() && (typed.at(0).isPrint() || typed == QStringLiteral("\r") ||
+                                              typed == QStringLiteral("\t"));
+    if (inserts && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QString storable = typed == QStringLiteral("\r") ? typed : StorableText(typed);
+        if (!Fits(typed == QStringLiteral("\r") ? 2 : DocumentByteCount(storable))) {
+            QApplication::beep();
+            return;
+        }
+        if (storable != typed) {
+            QKeyEvent replaced(event->type(), event->key(), event->modifiers(), storable,
+                               event->isAutoRepeat(), static_cast<ushort>(event->count()));
+            QPlainTextEdit::keyPressEvent(&replaced);
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CQavView::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText())
+        return;
+    QString text = StorableText(source->text());
+    const std::size_t room = kDocumentByteLimit - (ByteCount() - SelectedByteCount());
+    if (DocumentByteCount(text) > room) {
+        // Paste what fits, as much as the limit leaves, and say so with a beep.
+        const std::string bytes = DocumentTextToBytes(text);
+        std::size_t keep = room;
+        if (keep > 0 && bytes[keep - 1] == '\r' && keep < bytes.size() && bytes[keep] == '\n')
+            --keep;  // never split a line end
+        text = DocumentBytesToText(std::string_view(bytes).substr(0, keep));
+        QApplication::beep();
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertText(text);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void CQavView::PrintText(QPrinter& printer) const
+{
+    // The printed characters have the size they have on the screen: a font
+    // given in screen pixels becomes the same size in points on paper.
+    QFont printFont = font();
+    if (printFont.pixelSize() > 0)
+        printFont.setPointSizeF(printFont.pixelSize() * 72.0 / logicalDpiY());
+    const std::unique_ptr<QTextDocument> copy(document()->clone());
+    copy->setDefaultFont(printFont);
+    QTextOption option = copy->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTabStopDistance(8.0 * QFontMetricsF(printFont, &printer).averageCharWidth());
+    copy->setDefaultTextOption(option);
+    copy->print(&printer);
+}
+
+void CQavView::OnViewFont()
+{
+    // The description changes only when the user confirms; the font is rebuilt
+    // from it in every case.
+    if (const auto chosen = Prompts().chooseFont(window(), logFont_))
+        logFont_ = *chosen;
+    ApplyFont();
+}
+
+void CQavView::OnSecretDrawer()
+{
+    ShowMessage(MessageIcon::Warning, "Tiroir secret de Zariz.");
+}
+
+void CQavView::OnFilePrint()
+{
+    QPrinter& printer = CQavApp::Instance()->printer();
+    QPrintDialog dialog(&printer, window());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintText(printer);
+}
+
+void CQavView::OnFilePrintPreview()
+{
+    CQavApp& app = *CQavApp::Instance();
+    QPrintPreviewDialog preview(&app.printer(), window());
+    preview.resize(window()->size());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintText(*printer); });
+    // The preview opens with the page count chosen the last time.
+    QPrintPreviewWidget* pages = preview.findChild<QPrintPreviewWidget*>();
+    if (pages && app.previewPages() == 2)
+        pages->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    preview.exec();
+    if (pages)
+        app.setPreviewPages(pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
+}

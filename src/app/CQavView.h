@@ -1,0 +1,52 @@
+#pragma once
+// The ephemeris text view: an editable, word-wrapped text in Courier New that
+// holds the document's text. It handles the edit, print and font commands.
+
+#include "app/CView.h"
+
+#include <QFont>
+#include <QPlainTextEdit>
+#include <string>
+#include <string_view>
+
+class QPrinter;
+
+class CQavView : public QPlainTextEdit, public CView {
+    Q_OBJECT
+
+public:
+    CQavView(CQavDoc& document, QWidget* parent);
+
+    QWidget* widget() override { return this; }
+    void OnInitialUpdate() override;
+    // The edit control paints itself; nothing to redraw for a hint.
+    void OnUpdate(int) override {}
+
+    // The whole text as .qav bytes, and its replacement (not a user change:
+    // the modified flag is left to the caller).
+    std::string GetText() const;
+    void SetText(std::string_view bytes);
+    std::size_t ByteCount() const;
+
+    const QFont& logFont() const { return logFont_; }
+
+    // Prints the text page by page in the view's current font.
+    void PrintText(QPrinter& printer) const;
+
+    void OnViewFont();
+    void OnSecretDrawer();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void ApplyFont();
+    bool Fits(std::size_t addedBytes) const;
+    std::size_t SelectedByteCount() const;
+
+    QFont logFont_;
+    bool settingText_ = false;
+};

@@ -1,0 +1,327 @@
+// The ephemeris document as the user meets it: open, save, size limit, clear
+// all, new, the save question and the recent files.
+
+#include "app/CMainFrame.h"
+#include "app/CQavDoc.h"
+#include "app/CQavView.h"
+#include "app/Commands.h"
+#include "support/UiTestSupport.h"
+
+#include <QSettings>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+using namespace std::string_literals;
+
+namespace {
+
+const std::string kTooLarge = "Le fichier est trop volumineux pour être ouvert.";
+
+// Lowers the largest file size this process may write, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+std::string AllBytes()
+{
+    std::string bytes = "\xC9ph\xE9m\xE9rides\r\n25/12/2004  \xB0\r\nCR seul\rLF seul\nNUL\0fin\r\n"s;
+    for (int b = 1; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    return bytes;
+}
+
+} // namespace
+
+using Document = AppTest;
+
+TEST_F(Document, OpensAndSavesEveryByteUnchanged)
+{
+    ASSERT_TRUE(Start());
+    const auto original = folder.Write("essai.qav", AllBytes());
+    ASSERT_TRUE(app().OpenDocumentFile(QString::fromStdString(original.string())));
+    EXPECT_FALSE(doc().IsModified());
+    EXPECT_EQ(doc().GetTitle(), QStringLiteral("essai.qav"));
+    EXPECT_EQ(frame().windowTitle(),
+              QStringLiteral("essai.qav - Ephémérides et diagrammes de visibilité de comètes et astéroïdes"));
+
+    saveAnswers = {QString::fromStdString((folder.path() / "copie.qav").string())};
+    frame().OnCmdMsg(Cmd::FileSaveAs);
+    EXPECT_EQ(folder.Read("copie.qav"), AllBytes());
+    EXPECT_EQ(doc().GetTitle(), QStringLiteral("copie.qav"));
+    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
+}
+
+TEST_F(Document, TypedTextIsSavedWithCrLfAndNoTerminator)
+{
+    ASSERT_TRUE(Start());
+    view().setFocus();
+    QTest::keyClicks(&view(), QStringLiteral("Com"));
+    QTest::sendKeyEvent(QTest::Click, &view(), Qt::Key_Egrave, QString::fromUtf8("è"), Qt::NoModifier);
+    QTest::keyClicks(&view(), QStringLiteral("te"));
+    QTest::keyClick(&view(), Qt::Key_Return);
+    QTest::keyClicks(&view(), QStringLiteral("x\ty"));
+    EXPECT_TRUE(doc().IsModified());
+
+    saveAnswers = {QString::fromStdString((folder.path() / "tape.qav").string())};
+    frame().OnCmdMsg(Cmd::FileSave);  // a new document asks for a name
+    EXPECT_EQ(saveDialogs, 1);
+    EXPECT_EQ(folder.Read("tape.qav"), "Com\xE8te\r\nx\ty");
+    EXPECT_FALSE(doc().IsModified());
+    frame().OnCmdMsg(Cmd::FileSave);  // then saves under it without asking
+    EXPECT_EQ(saveDialogs, 1);
+}
+
+TEST_F(Document, SizeLimitAcceptsTheLastByteAndResetsBeyondIt)
+{
+    ASSERT_TRUE(Start());
+    std::string full(1048575, 'a');
+    full[1000] = '\r';
+    full[1001] = '\n';
+    const auto fits = folder.Write("juste.qav", full);
+    ASSERT_TRUE(app().OpenDocumentFile(QString::fromStdString(fits.string())));
+    EXPECT_EQ(view().ByteCount(), full.size());
+    EXPECT_EQ(doc().Serialize(), full);
+
+    const auto over = folder.Write("trop.qav", full + "b");
+    EXPECT_FALSE(app().OpenDocumentFile(QString::fromStdString(over.string())));
+    EXPECT_EQ(messages.Texts(), kTooLarge);
+    EXPECT_EQ(messages.messages[0].caption, "Qav");
+    // As by File New: empty text, no name, nothing to save.
+    EXPECT_EQ(doc().GetTitle(), QStringLiteral("sans nom"));
+    EXPECT_TRUE(doc().GetPathName().isEmpty());
+    EXPECT_EQ(doc().Serialize(), "");
+    EXPECT_FALSE(doc().IsModified());
+}
+
+TEST_F(Document, TypingStopsAtTheLimit)
+{
+    ASSERT_TRUE(Start());
+    view().SetText(std::string(1048574, 'a'));
+    view().moveCursor(QTextCursor::End);
+    QTest::keyClicks(&view(), QStringLiteral("bc"));
+    EXPECT_EQ(view().ByteCount(), 1048575u);
+    QTest::keyClick(&view(), Qt::Key_Return);  // a line end takes two bytes
+    EXPECT_EQ(view().ByteCount(), 1048575u);
+}
+
+TEST_F(Document, FilesThatCannotBeReadOrWrittenKeepTheText)
+{
+    ASSERT_TRUE(Start());
+    view().SetText("mon texte");
+    doc().SetModifiedFlag();
+
+    EXPECT_FALSE(app().OpenDocumentFile(QString::fromStdString((folder.path() / "absent.qav").string())));
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver absent.qav.");
+    messages.Clear();
+    std::filesystem::create_directory(folder.path() / "dossier.qav");
+    EXPECT_FALSE(app().OpenDocumentFile(QString::fromStdString((folder.path() / "dossier.qav").string())));
+    EXPECT_EQ(messages.Texts(), "L'ouverture du document a échoué.");
+
+    messages.Clear();
+    saveAnswers = {QString::fromStdString((folder.path() / "pas" / "de" / "dossier.qav").string())};
+    frame().OnCmdMsg(Cmd::FileSaveAs);
+    EXPECT_EQ(messages.Texts(), "dossier.qav contient un chemin d'accès incorrect.");
+    EXPECT_EQ(doc().Serialize(), "mon texte");
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(doc().GetTitle(), QStringLiteral("sans nom"));
+}
+
+TEST_F(Document, AFailedSaveLeavesThePreviousFileWhole)
+{
+    ASSERT_TRUE(Start());
+    const auto path = folder.Write("ancien.qav", "ancien contenu");
+    ASSERT_TRUE(app().OpenDocumentFile(QString::fromStdString(path.string())));
+    std::string large;
+    while (large.size() < 300000)
+        large += std::string(78, 'x') + "\r\n";
+    view().SetText(large);
+    doc().SetModifiedFlag();
+    {
+        // The disk fills up after 64 KB.
+        const FileSizeLimit full(64 * 1024);
+        frame().OnCmdMsg(Cmd::FileSave);
+    }
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(folder.Read("ancien.qav"), "ancien contenu");
+    EXPECT_TRUE(doc().IsModified());
+
+    if (std::filesystem::exists("/dev/full")) {
+        messages.Clear();
+        // A device is written in place, never replaced by a file.
+        saveAnswers = {QStringLiteral("/dev/full")};
+        frame().OnCmdMsg(Cmd::FileSaveAs);
+        EXPECT_EQ(messages.Texts(), "Disque plein lors de l'accès à full.");
+        EXPECT_EQ(doc().GetTitle(), QStringLiteral("ancien.qav"));
+        EXPECT_FALSE(std::filesystem::is_regular_file("/dev/full"));
+    }
+}
+
+TEST_F(Document, ClearAllKeepsTheNameAndSavesAnEmptyFile)
+{
+    ASSERT_TRUE(Start());
+    const auto path = folder.Write("eph.qav", "ligne 1\r\nligne 2\r\n");
+    ASSERT_TRUE(app().OpenDocumentFile(QString::fromStdString(path.string())));
+    ASSERT_TRUE(frame().action(Cmd::EditClearAll)->isEnabled());
+    QTest::keyClick(&view(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(doc().Serialize(), "");
+    EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(doc().GetPathName(), QString::fromStdString(path.string()));
+    frame().OnCmdMsg(Cmd::FileSave);
+    EXPECT_EQ(saveDialogs, 0);
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    frame().OnCmdMsg(Cmd::EditClearAll);  // always available, also on an empty text
+    EXPECT_TRUE(doc().IsModified());
+}
+
+TEST_F(Document, ReplaceTextDiscardsThePreviousTableAndMarksTheDocument)
+{
+    ASSERT_TRUE(Start());
+    doc().ReplaceText("premier\r\ntableau\r\n");
+    doc().ReplaceText("second\r\n");
+    EXPECT_EQ(doc().Serialize(), "second\r\n");
+    EXPECT_TRUE(doc().IsModified());
+}
+
+TEST_F(Document, SaveQuestionOnNewOpenAndQuit)
+{
+    ASSERT_TRUE(Start());
+    view().SetText("a garder");
+    doc().SetModifiedFlag();
+
+    messages.answers = {MessageAnswer::Cancel};
+    frame().OnCmdMsg(Cmd::FileNew);
+    EXPECT_EQ(messages.Texts(), "Enregistrer les modifications apportées à sans nom?");
+    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(doc().Serialize(), "a garder");
+
+    messages.Clear();
+    messages.answers = {MessageAnswer::Cancel};
+    QTest::keyClick(&view(), Qt::Key_Escape);  // Esc quits, after the question
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(frame().isVisible());
+
+    messages.Clear();
+    messages.answers = {MessageAnswer::Yes};
+    saveAnswers = {QString::fromStdString((folder.path() / "garde.qav").string())};
+    frame().OnCmdMsg(Cmd::FileNew);
+    EXPECT_EQ(folder.Read("garde.qav"), "a garder");
+    EXPECT_EQ(doc().Serialize(), "");
+    EXPECT_EQ(doc().GetTitle(), QStringLiteral("sans nom"));
+
+    messages.Clear();
+    view().SetText("perdu");
+    doc().SetModifiedFlag();
+    messages.answers = {MessageAnswer::No};
+    openAnswers = {QString::fromStdString((folder.path() / "garde.qav").string())};
+    frame().OnCmdMsg(Cmd::FileOpen);
+    EXPECT_EQ(doc().Serialize(), "a garder");
+}
+
+TEST_F(Document, QuitClosesEveryWindowAfterTheQuestion)
+{
+    ASSERT_TRUE(Start());
+    bool ended = false;
+    QObject::connect(&app(), &CQavApp::exitRequested, [&] { ended = true; });
+    view().SetText("x");
+    doc().SetModifiedFlag();
+    messages.answers = {MessageAnswer::No};
+    frame().OnCmdMsg(Cmd::AppExit);
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(frame().isVisible());
+}
+
+TEST_F(Document, NewAndOpenPutCourierNewBack)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(view().font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(view().font().pixelSize(), 15);
+
+    fontAnswers = {std::nullopt};  // cancelled: nothing changes
+    frame().OnCmdMsg(Cmd::ViewFont);
+    EXPECT_EQ(view().font().pixelSize(), 15);
+
+    QFont big(QStringLiteral("Liberation Serif"));
+    big.setPixelSize(22);
+    fontAnswers = {big};
+    frame().OnCmdMsg(Cmd::ViewFont);
+    EXPECT_EQ(view().font().pixelSize(), 22);
+    EXPECT_FALSE(doc().IsModified());  // a font is no change of the text
+
+    frame().OnCmdMsg(Cmd::FileNew);
+    EXPECT_EQ(view().font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(view().font().pixelSize(), 15);
+
+    fontAnswers = {big};
+    frame().OnCmdMsg(Cmd::ViewFont);
+    const auto path = folder.Write("f.qav", "x");
+    openAnswers = {QString::fromStdString(path.string())};
+    frame().OnCmdMsg(Cmd::FileOpen);
+    EXPECT_EQ(view().font().pixelSize(), 15);
+}
+
+TEST_F(Document, RecentFilesKeepTheLastFourInTheSettings)
+{
+    ASSERT_TRUE(Start());
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i)
+        paths << QString::fromStdString(folder.Write("f" + std::to_string(i) + ".qav", "texte " + std::to_string(i)).string());
+    for (const QString& path : paths)
+        ASSERT_TRUE(app().OpenDocumentFile(path));
+
+    QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Qav"));
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    EXPECT_EQ(settings.value("File1").toString(), paths[4]);
+    EXPECT_EQ(settings.value("File4").toString(), paths[1]);
+    EXPECT_FALSE(settings.contains("File5"));
+    settings.endGroup();
+
+    // Entry 2 is f4.qav; once deleted, choosing it reports the failure and drops it.
+    std::filesystem::remove(paths[3].toStdString());
+    frame().OnCmdMsg(Cmd::FileMru1 + 1);
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver f4.qav.");
+    EXPECT_EQ(app().recentFiles().files(), (QStringList{paths[4], paths[2], paths[1]}));
+    frame().OnCmdMsg(Cmd::FileMru1 + 2);
+    EXPECT_EQ(doc().Serialize(), "texte 2");
+    EXPECT_EQ(app().recentFiles().files().front(), paths[1]);
+
+    app().setPreviewPages(2);
+    app().ExitInstance();
+    EXPECT_EQ(QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Qav"))
+                  .value(QStringLiteral("Settings/PreviewPages"))
+                  .toInt(),
+              2);
+}
+
+TEST_F(Document, CommandLineOpensTheFileOrEnds)
+{
+    const auto path = folder.Write("ligne.qav", "depuis la ligne de commande");
+    ASSERT_TRUE(Start({QString::fromStdString(path.string())}));
+    EXPECT_EQ(doc().Serialize(), "depuis la ligne de commande");
+    EXPECT_EQ(doc().GetTitle(), QStringLiteral("ligne.qav"));
+}
+
+TEST_F(Document, CommandLineWithAMissingFileEndsStartUp)
+{
+    EXPECT_FALSE(Start({QStringLiteral("absent.qav")}));
+    EXPECT_EQ(app().exitCode(), 1);
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver absent.qav.");
+}
