@@ -7,6 +7,7 @@
 #include "app/Commands.h"
 #include "support/UiTestSupport.h"
 
+#include <QMenu>
 #include <QSettings>
 #include <QTest>
 #include <csignal>
@@ -293,6 +294,12 @@ TEST_F(Document, RecentFilesKeepTheLastFourInTheSettings)
     EXPECT_EQ(settings.value("File4").toString(), paths[1]);
     EXPECT_FALSE(settings.contains("File5"));
     settings.endGroup();
+
+    // The File menu lists them, most recent first, in place of "Fichier récent".
+    emit frame().recentFileMenu()->aboutToShow();
+    EXPECT_EQ(frame().action(Cmd::FileMru1)->text(), QStringLiteral("&1 f5.qav"));
+    EXPECT_EQ(frame().action(Cmd::FileMru4)->text(), QStringLiteral("&4 f2.qav"));
+    EXPECT_TRUE(frame().action(Cmd::FileMru4)->isEnabled());
 
     // Entry 2 is f4.qav; once deleted, choosing it reports the failure and drops it.
     std::filesystem::remove(paths[3].toStdString());
