@@ -15,6 +15,8 @@ namespace {
 // the step from ever getting below it.
 constexpr int kMaxSteps = 100;
 
+constexpr long double kPiExtended = 3.141592653589793238462643383279502884L;
+
 // The tolerance may not fall below a few units of the running precision of
 // the value solved for: with e within 1e-12 of 1 the requested
 // 1e-10 x sqrt|1 - e| is finer than the spacing of the numbers.
@@ -24,27 +26,44 @@ Real Tolerance(double requested, Real value, Real epsilon)
     return std::max(static_cast<Real>(requested), 4 * epsilon * std::max(Real(1), std::fabs(value)));
 }
 
+// One Halley step on E - e sin E = M, evaluated at the precision Real.
+template <typename Real>
+Real KeplerStep(Real e, Real m, Real anomaly)
+{
+    const Real s = e * std::sin(anomaly);           // f''
+    const Real f = anomaly - s - m;
+    const Real f1 = 1 - e * std::cos(anomaly);      // f'
+    return f / (f1 - f * s / (2 * f1));
+}
+
 // E - e sin E = M, Halley's method from E = M, E carried in extended precision.
+// While the steps are large the step is evaluated in double, which is many
+// times faster and loses nothing: Halley's cubic convergence makes the last,
+// extended step alone set the precision of E.
 OrbitSolution SolveElliptic(double e, double m, double tolerance)
 {
     const long double ee = e;
     const long double mm = m;
     long double anomaly = mm;
+    long double delta = 1;
     for (int step = 0; step < kMaxSteps; ++step) {
-        const long double s = ee * std::sin(anomaly);
-        const long double f = anomaly - s - mm;
-        const long double f1 = 1 - ee * std::cos(anomaly);
-        const long double delta = f / (f1 - f * s / (2 * f1));
+        if (std::fabs(delta) > 1e-3L)
+            delta = KeplerStep<double>(e, m, static_cast<double>(anomaly));
+        else
+            delta = KeplerStep<long double>(ee, mm, anomaly);
         anomaly -= delta;
         if (!(std::fabs(delta) > Tolerance<long double>(tolerance, anomaly, LDBL_EPSILON)))
             break;
     }
+    // The results are doubles: E, brought within half a turn in extended
+    // precision, needs no more than double precision from here.
+    const double reduced = static_cast<double>(std::remainder(anomaly, 2 * kPiExtended));
     // rho = (1 - e cos E)/(1 - e), the numerator written as (1 - e) + 2e sin^2(E/2):
     // the same value without the cancellation of 1 - e cos E next to a parabola.
-    const long double halfSine = std::sin(anomaly / 2);
-    const long double rho = ((1 - ee) + 2 * ee * halfSine * halfSine) / (1 - ee);
-    const long double v = 2 * std::atan(std::sqrt((1 + ee) / (1 - ee)) * std::tan(anomaly / 2));
-    return {static_cast<double>(rho), static_cast<double>(v)};
+    const double halfSine = std::sin(reduced / 2);
+    const double rho = ((1 - e) + 2 * e * halfSine * halfSine) / (1 - e);
+    const double v = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(reduced / 2));
+    return {rho, v};
 }
 
 // y + y^3/3 = W for y = tan(v/2), Newton's method from y = W, in extended precision.
@@ -63,11 +82,22 @@ OrbitSolution SolveParabolic(double w)
         if (!(std::fabs(delta) > Tolerance<long double>(1e-10, y, LDBL_EPSILON)))
             break;
     }
-    return {static_cast<double>(1 + y * y), static_cast<double>(2 * std::atan(y))};
+    const double tangent = static_cast<double>(y);
+    return {1 + tangent * tangent, 2 * std::atan(tangent)};
 }
 
-// e sinh H - H = M, Halley's method, each step evaluated in extended precision
-// and H rounded to a double after it.
+// One Halley step on e sinh H - H = M, evaluated at the precision Real.
+template <typename Real>
+Real HyperbolicKeplerStep(Real e, Real m, Real anomaly)
+{
+    const Real s = e * std::sinh(anomaly);          // f''
+    const Real f = s - anomaly - m;
+    const Real f1 = e * std::cosh(anomaly) - 1;     // f'
+    return f / (f1 - f * s / (2 * f1));
+}
+
+// e sinh H - H = M, Halley's method, H rounded to a double after each step;
+// the steps next to the root are evaluated in extended precision, as for E.
 OrbitSolution SolveHyperbolic(double e, double m, double tolerance)
 {
     // The plain start H = M makes sinh overflow for |M| beyond about 710 and
@@ -76,23 +106,21 @@ OrbitSolution SolveHyperbolic(double e, double m, double tolerance)
     double anomaly = m;
     if (std::fabs(m) > 20)
         anomaly = std::copysign(std::log(2 * std::fabs(m) / e + 1), m);
-    const long double ee = e;
+    double delta = 1;
     for (int step = 0; step < kMaxSteps; ++step) {
-        const long double h = anomaly;
-        const long double s = ee * std::sinh(h);
-        const long double f = s - h - m;
-        const long double f1 = ee * std::cosh(h) - 1;
-        const double delta = static_cast<double>(f / (f1 - f * s / (2 * f1)));
+        if (std::fabs(delta) > 1e-3)
+            delta = HyperbolicKeplerStep<double>(e, m, anomaly);
+        else
+            delta = static_cast<double>(HyperbolicKeplerStep<long double>(e, m, anomaly));
         anomaly -= delta;
         if (!(std::fabs(delta) > Tolerance<double>(tolerance, anomaly, DBL_EPSILON)))
             break;
     }
     // rho = (e cosh H - 1)/(e - 1), the numerator written as (e - 1) + 2e sinh^2(H/2).
-    const long double h = anomaly;
-    const long double halfSinh = std::sinh(h / 2);
-    const long double rho = ((ee - 1) + 2 * ee * halfSinh * halfSinh) / (ee - 1);
-    const long double v = 2 * std::atan(std::sqrt((ee + 1) / (ee - 1)) * std::tanh(h / 2));
-    return {static_cast<double>(rho), static_cast<double>(v)};
+    const double halfSinh = std::sinh(anomaly / 2);
+    const double rho = ((e - 1) + 2 * e * halfSinh * halfSinh) / (e - 1);
+    const double v = 2 * std::atan(std::sqrt((e + 1) / (e - 1)) * std::tanh(anomaly / 2));
+    return {rho, v};
 }
 
 // r Rz(node) Rx(i) Rz(u) (1,0,0): the scalar taken into the first matrix and
