@@ -1,7 +1,11 @@
 #include "core/AngleFormat.h"
+#include "core/FieldParsers.h"
 #include "core/ListIndent.h"
 
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
 
 namespace {
 
@@ -60,4 +64,19 @@ TEST(ListIndent, AlignsTheRecordNumbers)
     EXPECT_EQ(ListEntryText(ListNumberIndent(123), 123, "Encke"), "123    Encke");
     EXPECT_EQ(ShortListNumberIndent(9), "  ");
     EXPECT_EQ(ShortListNumberIndent(10), "");
+}
+
+TEST(NumberTexts, UseAPointWhateverTheUsersLocale)
+{
+    // Once the windows have started the process locale may be French.
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "no fr_FR.UTF-8 locale";
+    const std::string text = FormatRightAscension(12.25);
+    double value = 0;
+    const int status = ParseUnsignedReal("12.5", value);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(text, " 12 15.00");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(value, 12.5);
 }
