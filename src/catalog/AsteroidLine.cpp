@@ -1,0 +1,121 @@
+#include "catalog/AsteroidLine.h"
+
+#include "core/CFormat.h"
+#include "core/Calendar.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The columns of one line.
+struct Field {
+    std::size_t offset;
+    std::size_t width;
+};
+constexpr Field kNumber{2, 4};
+constexpr Field kEquinox{6, 4};
+constexpr Field kEpoch{10, 8};
+constexpr Field kMeanAnomaly{18, 10};
+constexpr Field kArgPerihelion{28, 10};
+constexpr Field kAscendingNode{38, 10};
+constexpr Field kInclination{48, 10};
+constexpr Field kEccentricity{58, 10};
+constexpr Field kMeanMotion{68, 12};
+constexpr Field kAbsoluteMagnitude{80, 6};
+constexpr Field kSlopeParameter{86, 5};
+constexpr Field kName{91, 17};
+
+// The bytes of a field, as a C string would hold them: up to the first NUL.
+std::string FieldOf(std::string_view line, Field field)
+{
+    std::string text(field.width, ' ');
+    if (field.offset < line.size())
+        text.replace(0, std::min(field.width, line.size() - field.offset), line.substr(field.offset, field.width));
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos)
+        text.resize(nul);
+    return text;
+}
+
+template <typename Number>
+void ConvertField(const std::string& text, Number& member)
+{
+    ScanReal(text, member);  // a field with no number keeps the previous value
+}
+
+} // namespace
+
+std::string AsteroidEntryText(std::string_view line)
+{
+    std::string entry(24, ' ');
+    const std::string name = FieldOf(line, kName);
+    entry.replace(0, name.size(), name);
+    for (std::size_t i = 0; i < kNumber.width && kNumber.offset + i < line.size(); ++i)
+        if (line[kNumber.offset + i] != '\0')
+            entry[20 + i] = line[kNumber.offset + i];
+    return entry;
+}
+
+int AsteroidEntryNumber(std::string_view entry)
+{
+    int number = 0;
+    if (entry.size() < 24 || !ScanInt(entry.substr(20, 4), number))
+        return 0;
+    return number;
+}
+
+void ConvertAsteroidLine(std::string_view line, int number, AsteroidRecord& record)
+{
+    AsteroidFieldTexts& texts = record.fieldTexts;
+
+    const std::string epoch = FieldOf(line, kEpoch);
+    int year = 0, month = 0, day = 0;
+    if (std::sscanf(epoch.c_str(), "%4d%2d%2d", &year, &month, &day) == 3) {
+        texts.epoch = FormatC("%2d/%2d/%4d", day, month, year);
+        record.epoch = DayNumberFromDate(day, month, year);
+    }
+
+    texts.equinox = FieldOf(line, kEquinox);
+    texts.meanAnomaly = FieldOf(line, kMeanAnomaly);
+    texts.argPerihelion = FieldOf(line, kArgPerihelion);
+    texts.ascendingNode = FieldOf(line, kAscendingNode);
+    texts.inclination = FieldOf(line, kInclination);
+    texts.eccentricity = FieldOf(line, kEccentricity);
+    texts.meanMotion = FieldOf(line, kMeanMotion);
+    texts.absoluteMagnitude = FieldOf(line, kAbsoluteMagnitude);
+    texts.slopeParameter = FieldOf(line, kSlopeParameter);
+    if (texts.slopeParameter == "     ")
+        texts.slopeParameter = "0.15";
+
+    ConvertField(texts.meanAnomaly, record.meanAnomaly);
+    ConvertField(texts.argPerihelion, record.argPerihelion);
+    ConvertField(texts.ascendingNode, record.ascendingNode);
+    ConvertField(texts.inclination, record.inclination);
+    ConvertField(texts.eccentricity, record.eccentricity);
+    ConvertField(texts.meanMotion, record.meanMotion);
+    ConvertField(texts.absoluteMagnitude, record.absoluteMagnitude);
+    ConvertField(texts.slopeParameter, record.slopeParameter);
+
+    // The name without its trailing spaces. Up to 15 characters the number
+    // follows it; a 16-character name shows it only in the working name, and a
+    // name that fills its 17 characters shows it nowhere.
+    std::string name = FieldOf(line, kName);
+    name.resize(name.find_last_not_of(' ') == std::string::npos ? 0 : name.find_last_not_of(' ') + 1);
+    const std::string numberText = FormatC("(%d)", number);
+    if (name.size() <= 15) {
+        record.name = name + " " + numberText;
+        texts.displayName = name + "  " + numberText;
+    } else if (name.size() == 16) {
+        record.name = name + " " + numberText;
+        texts.displayName = name + " ";
+    } else {
+        record.name = name;
+        texts.displayName = name;
+    }
+
+    // a = (k' / n)^(2/3), k' = 0.9856076686 degrees per day the Gaussian
+    // constant in degrees: Kepler's third law for a massless body.
+    record.semiMajorAxis = std::pow(0.9856076686 / record.meanMotion, 0.6666666666666666);
+}

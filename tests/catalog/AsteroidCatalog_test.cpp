@@ -1,0 +1,133 @@
+#include "catalog/AsteroidCatalog.h"
+#include "catalog/AsteroidLine.h"
+#include "core/Calendar.h"
+#include "platform/FileError.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <strings.h>
+
+namespace {
+
+// A line in the catalogue's columns; `name` is padded to its 17 characters.
+std::string Line(int number, std::string name, const char* slope = " 0.12", const char* meanAnomaly = " 334.32717",
+                 const char* epoch = "20220809")
+{
+    name.resize(17, ' ');
+    char line[kAsteroidLineLength + 1];
+    std::snprintf(line, sizeof line, "%6d2000%s%s  73.53163  80.26644  10.58680 0.0786358  0.21418055  3.33%s%s\r\n",
+                  number, epoch, meanAnomaly, slope, name.c_str());
+    return std::string(line, kAsteroidLineLength);
+}
+
+} // namespace
+
+TEST(AsteroidLine, ConvertsEveryField)
+{
+    AsteroidRecord record;
+    ConvertAsteroidLine(Line(1, "Ceres", "     ", " 334.32717", "20250301"), 1, record);
+    EXPECT_EQ(record.name, "Ceres (1)");
+    EXPECT_EQ(record.fieldTexts.displayName, "Ceres  (1)");
+    EXPECT_EQ(record.fieldTexts.epoch, " 1/ 3/2025");
+    EXPECT_EQ(record.epoch, DayNumberFromDate(1, 3, 2025));
+    EXPECT_EQ(record.fieldTexts.meanAnomaly, " 334.32717");
+    EXPECT_EQ(record.fieldTexts.meanMotion, "  0.21418055");
+    EXPECT_EQ(record.fieldTexts.slopeParameter, "0.15");  // a blank G
+    EXPECT_EQ(record.slopeParameter, 0.15f);
+    EXPECT_EQ(record.absoluteMagnitude, 3.33f);
+    EXPECT_EQ(record.meanAnomaly, 334.32717);
+    EXPECT_EQ(record.inclination, 10.5868);
+    EXPECT_NEAR(record.semiMajorAxis, 2.76662, 1e-5);  // (0.9856076686 / n)^(2/3)
+
+    // Blank or malformed fields keep the previous values; the texts are the line's.
+    ConvertAsteroidLine(Line(2, "Pallas", "  x  ", "          ", "2022  ab"), 2, record);
+    EXPECT_EQ(record.name, "Pallas (2)");
+    EXPECT_EQ(record.meanAnomaly, 334.32717);
+    EXPECT_EQ(record.slopeParameter, 0.15f);
+    EXPECT_EQ(record.fieldTexts.slopeParameter, "  x  ");
+    EXPECT_EQ(record.fieldTexts.epoch, " 1/ 3/2025");
+    EXPECT_EQ(record.epoch, DayNumberFromDate(1, 3, 2025));
+}
+
+TEST(AsteroidLine, LongNamesLoseTheirNumberStepByStep)
+{
+    AsteroidRecord record;
+    ConvertAsteroidLine(Line(9999, std::string(15, 'a')), 9999, record);
+    EXPECT_EQ(record.name, std::string(15, 'a') + " (9999)");
+    EXPECT_EQ(record.fieldTexts.displayName, std::string(15, 'a') + "  (9999)");
+    ConvertAsteroidLine(Line(9999, std::string(16, 'b')), 9999, record);
+    EXPECT_EQ(record.name, std::string(16, 'b') + " (9999)");
+    EXPECT_EQ(record.fieldTexts.displayName, std::string(16, 'b') + " ");
+    ConvertAsteroidLine(Line(9999, std::string(17, 'c')), 9999, record);
+    EXPECT_EQ(record.name, std::string(17, 'c'));
+    EXPECT_EQ(record.fieldTexts.displayName, std::string(17, 'c'));
+}
+
+TEST(AsteroidCatalog, SampleListsSortsAndChoosesCeres)
+{
+    TempFolder folder;
+    folder.CopySample("ASTERS.DTB");
+    AsteroidCatalog catalog;
+    std::vector<AsteroidListEntry> entries = catalog.List();
+    ASSERT_EQ(entries.size(), 227u);
+    EXPECT_EQ(entries[0], "Ceres" + std::string(12, ' ') + "      1");
+    SortAsteroidEntries(entries);
+    for (std::size_t k = 1; k < entries.size(); ++k)
+        EXPECT_LE(::strcasecmp(entries[k - 1].c_str(), entries[k].c_str()), 0) << entries[k];
+
+    const int ceres = FindCeresEntry(entries);
+    ASSERT_GE(ceres, 0);
+    AsteroidRecord record;
+    ASSERT_TRUE(catalog.Load(entries[ceres], record));
+    EXPECT_EQ(record.name, "Ceres (1)");
+    EXPECT_NEAR(record.semiMajorAxis, 2.77, 0.01);
+}
+
+TEST(AsteroidCatalog, CeresIsSoughtFromEntry2501AndWrapsAround)
+{
+    std::vector<AsteroidListEntry> entries(3000, "Vesta");
+    EXPECT_EQ(FindCeresEntry(entries), -1);
+    entries[100] = "ceres (old)";
+    EXPECT_EQ(FindCeresEntry(entries), 100);
+    entries[2700] = "CERES";
+    EXPECT_EQ(FindCeresEntry(entries), 2700);
+    entries[2501] = "Ceresa";
+    EXPECT_EQ(FindCeresEntry(entries), 2501);
+}
+
+TEST(AsteroidCatalog, EntriesNamingNoLineLoadNothing)
+{
+    TempFolder folder;
+    std::string lines = Line(1, "One") + Line(2, "Two") + Line(5, "Three") + Line(4, "Four") + Line(5, "Five");
+    lines[2 * kAsteroidLineLength + 92] = '\0';  // a damaged name: "T", then nothing
+    folder.Write("ASTERS.DTB", lines + "partial");
+    AsteroidCatalog catalog;
+    const std::vector<AsteroidListEntry> entries = catalog.List();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[2], "T" + std::string(22, ' ') + "5");
+
+    AsteroidRecord record;
+    ASSERT_TRUE(catalog.Load(entries[2], record));  // line 3 carries number 5: line 5
+    EXPECT_EQ(record.name, "Five (5)");
+    for (const char* number : {"   0", "    ", "   6", "  -1", "abcd"}) {
+        EXPECT_FALSE(catalog.Load(std::string(20, 'z') + number, record)) << number;
+        EXPECT_EQ(record.name, "Five (5)");
+    }
+}
+
+TEST(AsteroidCatalog, HeldExclusively)
+{
+    TempFolder folder;
+    EXPECT_THROW(AsteroidCatalog(), FileError);
+    folder.Write("ASTERS.DTB", Line(1, "One"));
+    AsteroidCatalog held;
+    try {
+        AsteroidCatalog second;
+        FAIL() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(FileErrorText(error), "Une violation de partage s'est produite lors de l'accès à ASTERS.DTB.");
+    }
+}

@@ -1,0 +1,101 @@
+#include "core/Calendar.h"
+#include "core/EphemerisRequest.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// "d/m/y" reached from `from` after `interval` days; `marker` as the document's.
+std::string Advance(int day, int month, int year, int interval, int& marker)
+{
+    EphemerisRequest request{day, month, year, 0, interval, 0};
+    AdvanceRequestDate(request, marker);
+    return std::to_string(request.day) + "/" + std::to_string(request.month) + "/" + std::to_string(request.year);
+}
+
+std::string Advance(int day, int month, int year, int interval)
+{
+    int marker = 0;
+    return Advance(day, month, year, interval, marker);
+}
+
+} // namespace
+
+TEST(DayNumber, ZeroHourOfADateFallsOnHalfDays)
+{
+    EXPECT_EQ(DayNumberFromDate(1, 1, 1900), 0.5);
+    EXPECT_EQ(DayNumberFromDate(1, 1, 2000), 36524.5);
+    EXPECT_EQ(DayNumberFromDate(29, 2, 2000), 36583.5);
+    EXPECT_EQ(RequestDayNumber({1, 3, 2000, 0, 0, 0}), 36584.5);
+    EXPECT_EQ(JulianCenturies(DayNumberFromDate(1.5, 1, 2000)), 1.0);
+    // The request month is 0 until a date is entered: carried, not read out of the table.
+    EXPECT_EQ(DayNumberFromDate(31, 0, 2001), DayNumberFromDate(31, 12, 2000));
+    EXPECT_EQ(DayNumberFromDate(1, 13, 2000), DayNumberFromDate(1, 1, 2001));
+}
+
+TEST(Calendar, FloorModKeepsNegativeYearsInStep)
+{
+    EXPECT_EQ(FloorMod(-1, 4), 3);
+    EXPECT_EQ(FloorMod(INT_MIN, 400), 352);
+    EXPECT_TRUE(IsHistoricalLeapYear(-500));
+    EXPECT_FALSE(IsHistoricalLeapYear(-1));
+}
+
+TEST(AdvanceRequestDate, CarriesAcrossMonthsYearsAndLeapFebruaries)
+{
+    EXPECT_EQ(Advance(28, 2, 2001, 1), "1/3/2001");
+    EXPECT_EQ(Advance(28, 2, 2000, 1), "29/2/2000");
+    EXPECT_EQ(Advance(28, 2, 1900, 1), "1/3/1900");
+    EXPECT_EQ(Advance(31, 12, 1999, 1), "1/1/2000");
+    EXPECT_EQ(Advance(20, 12, 2003, 45), "3/2/2004");
+    EXPECT_EQ(Advance(15, 1, 2001, 400), "19/2/2002");
+    EXPECT_EQ(Advance(0, 6, 2024, 1), "1/6/2024");
+    EXPECT_EQ(Advance(17, 5, 2024, 0), "17/5/2024");
+    EXPECT_EQ(Advance(0, 0, 0, 1), "1/12/-1");  // the start values reach a real date
+}
+
+TEST(AdvanceRequestDate, AnyIntervalMovesTheDayNumberByExactlyThatMuch)
+{
+    // Long intervals jump whole 400-year cycles; the date reached must still
+    // lie exactly `interval` days later.
+    for (const int interval : {146097, 146097 * 3 + 59, 1000000, INT_MAX - 31}) {
+        EphemerisRequest request{31, 1, 2000, 0, interval, 0};
+        const DayNumber before = RequestDayNumber(request);
+        int marker = 0;
+        AdvanceRequestDate(request, marker);
+        EXPECT_LE(request.day, 31);
+        EXPECT_EQ(RequestDayNumber(request) - before, interval) << interval;
+    }
+}
+
+TEST(AdvanceRequestDate, MarkerIsSetOnTenthFebruaryOfLeapYearsOnly)
+{
+    int marker = 0;
+    Advance(31, 1, 1900, 10, marker);
+    Advance(31, 1, 2001, 10, marker);
+    Advance(9, 2, 2004, 2, marker);
+    EXPECT_EQ(marker, 0);
+    Advance(31, 1, 2000, 10, marker);
+    Advance(31, 1, 2001, 10, marker);  // set, then never cleared
+    EXPECT_EQ(marker, 1);
+
+    marker = 0;  // already there, interval 0: set again
+    Advance(10, 2, 2024, 0, marker);
+    EXPECT_EQ(marker, 1);
+}
+
+TEST(CalendarDateFromDayNumber, InvertsTheDayNumber)
+{
+    EXPECT_EQ(FormatCalendarDate(36525.0), "1.50000/1/2000");
+    for (DayNumber d = -100000.25; d < 120000; d += 13.7) {
+        const CalendarDate date = CalendarDateFromDayNumber(d);
+        ASSERT_NEAR(DayNumberFromDate(date.day, date.month, date.year), d, 1e-6) << d;
+        ASSERT_LT(date.day, 32);
+    }
+    // A damaged perihelion time gives no date rather than an undefined conversion.
+    EXPECT_EQ(CalendarDateFromDayNumber(std::nan("")).month, 0);
+    EXPECT_EQ(CalendarDateFromDayNumber(1e300).year, 0);
+}
