@@ -5,7 +5,7 @@
 #include "app/CQavDoc.h"
 #include "app/CView.h"
 #include "app/Commands.h"
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "app/Icons.h"
 #include "app/LockIndicators.h"
 #include "app/RecentFileList.h"

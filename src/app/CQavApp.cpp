@@ -6,7 +6,7 @@
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
 #include "app/Commands.h"
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "app/Icons.h"
 #include "app/UserPrompts.h"
 #include "platform/Messages.h"

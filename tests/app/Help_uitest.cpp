@@ -1,6 +1,6 @@
 #include "app/CMainFrame.h"
 #include "app/Commands.h"
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "support/UiTestSupport.h"
 
 #include <QFileInfo>

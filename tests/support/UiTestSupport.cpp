@@ -3,7 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "app/UserPrompts.h"
 
 #include <QApplication>

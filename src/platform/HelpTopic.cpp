@@ -1,4 +1,4 @@
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 
 #include <QApplication>
 #include <QDir>
