@@ -5,10 +5,10 @@
 #include "app/CQavDoc.h"
 #include "app/CView.h"
 #include "app/Commands.h"
-#include "platform/HelpTopic.h"
 #include "app/Icons.h"
 #include "app/LockIndicators.h"
 #include "app/RecentFileList.h"
+#include "platform/HelpTopic.h"
 
 #include <QAction>
 #include <QApplication>
