@@ -44,6 +44,8 @@ CCometEphemerisDlg::CCometEphemerisDlg(const std::string& firstDayText, QWidget*
     row->addWidget(elements);
 
     FillList();
+    // With no comet listed there are no elements to show.
+    elements->setEnabled(list_->count() > 0);
     connect(list_, &QComboBox::currentIndexChanged, this, &CCometEphemerisDlg::OnChoiceChanged);
     connect(elements, &QPushButton::clicked, this, &CCometEphemerisDlg::OnElements);
     Finish(group);

@@ -162,6 +162,7 @@ TEST_F(EphemerisDialogs, CometDialogWithoutAnyCometRefusesOk)
     empty.show();
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(Selection().cometIndex, -1);
+    EXPECT_FALSE(Control<QPushButton>(&empty, 1044)->isEnabled());
     empty.accept();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
