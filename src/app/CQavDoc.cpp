@@ -4,6 +4,10 @@
 #include "app/Commands.h"
 #include "app/DocumentText.h"
 #include "app/UserPrompts.h"
+#include "catalog/SelectionRules.h"
+#include "ephemeris/CAsteroidEphemerisDlg.h"
+#include "ephemeris/CCometEphemerisDlg.h"
+#include "ephemeris/EphemerisWriter.h"
 #include "platform/FileError.h"
 #include "platform/Messages.h"
 
@@ -239,11 +243,36 @@ void CQavDoc::OnEditClearAll()
 void CQavDoc::OnUpdateEditClearAll(CmdUI&) {}
 
 // The computations behind these commands come with their own windows.
-void CQavDoc::OnCometEphemeris() {}
 void CQavDoc::OnCometVisibility() {}
 void CQavDoc::OnCometBase() {}
 void CQavDoc::OnMagnitudes() {}
-void CQavDoc::OnAsteroidEphemeris() {}
 void CQavDoc::OnAsteroidVisibility() {}
 void CQavDoc::OnSiteBase() {}
-void CQavDoc::OnEphemerisFromDiagram() {}
+
+// The dialog offers the first date of the last request; only OK writes.
+void CQavDoc::OnCometEphemeris()
+{
+    RefreshEphemerisDateText(Selection());
+    CCometEphemerisDlg dialog(Selection().ephemerisDateText, DialogParent());
+    if (dialog.exec() != QDialog::Rejected)
+        WriteCometEphemeris();
+}
+
+void CQavDoc::OnAsteroidEphemeris()
+{
+    RefreshEphemerisDateText(Selection());
+    CAsteroidEphemerisDlg dialog(Selection().ephemerisDateText, DialogParent());
+    if (dialog.exec() != QDialog::Rejected)
+        WriteAsteroidEphemeris();
+}
+
+void CQavDoc::WriteCometEphemeris() { ReplaceText(CometEphemerisText(Selection(), LeapFebruaryMarker)); }
+
+void CQavDoc::WriteAsteroidEphemeris() { ReplaceText(AsteroidEphemerisText(Selection(), LeapFebruaryMarker)); }
+
+// A year of daily lines for the object of the diagram, from the month it shows.
+void CQavDoc::OnEphemerisFromDiagram()
+{
+    if (const auto text = EphemerisFromDiagramText(Selection(), objectKind, LeapFebruaryMarker))
+        ReplaceText(*text);
+}

@@ -73,6 +73,10 @@ public:
     void OnSiteBase();
     void OnEphemerisFromDiagram();
 
+    // The comet and asteroid tables of the current request, replacing the text.
+    void WriteCometEphemeris();
+    void WriteAsteroidEphemeris();
+
 signals:
     void titleChanged();
     void recentFileUsed(const QString& pathName);

@@ -1,5 +1,7 @@
 #include "cli/QavCli.h"
 
+#include "cli/EphemerisCommand.h"
+
 #include <ostream>
 
 namespace {
@@ -8,6 +10,12 @@ constexpr const char* kUsage =
     "Usage : qav-cli [--dir DOSSIER] COMMANDE [OPTIONS]\n"
     "\n"
     "Éphémérides et diagrammes de visibilité de comètes et astéroïdes, en ligne de commande.\n"
+    "\n"
+    "Commandes (qav-cli COMMANDE --help en dit plus) :\n"
+    "  ephemeris (--comet N | --asteroid N) --first J/M/A [--days N] [--interval N]\n"
+    "            [--equinox A] [-o FICHIER]\n"
+    "                  éphéméride d'une comète (numéro N de la liste de COMETS.WDB)\n"
+    "                  ou d'un astéroïde (numéroté N dans ASTERS.DTB)\n"
     "\n"
     "Options générales :\n"
     "  --dir DOSSIER   dossier des catalogues COMETS.WDB, SITES.NDB et ASTERS.DTB\n"
@@ -19,11 +27,26 @@ constexpr const char* kUsage =
 
 int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    if (arguments.empty()) {
+    // The general options come before the command.
+    std::string catalogueDir;
+    std::size_t at = 0;
+    while (at < arguments.size() && arguments[at].rfind("--dir", 0) == 0) {
+        if (arguments[at].rfind("--dir=", 0) == 0) {
+            catalogueDir = arguments[at].substr(6);
+            at += 1;
+        } else if (arguments[at] == "--dir" && at + 1 < arguments.size()) {
+            catalogueDir = arguments[at + 1];
+            at += 2;
+        } else {
+            break;
+        }
+    }
+    if (at == arguments.size()) {
         err << kUsage;
         return 2;
     }
-    const std::string& first = arguments.front();
+    const std::string& first = arguments[at];
+    const std::vector<std::string> rest(arguments.begin() + static_cast<std::ptrdiff_t>(at) + 1, arguments.end());
     if (first == "--help" || first == "-h") {
         out << kUsage;
         return 0;
@@ -32,6 +55,8 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
         out << "qav-cli " << QAV_VERSION << "\n";
         return 0;
     }
+    if (first == "ephemeris")
+        return RunEphemerisCommand(rest, catalogueDir, out, err);
     err << "qav-cli : argument inconnu « " << first << " ».\n\n" << kUsage;
     return 2;
 }

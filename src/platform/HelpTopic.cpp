@@ -52,6 +52,11 @@ void HelpTopic(const QString& topic)
         helpWindow->setOpenExternalLinks(true);
         helpWindow->resize(720, 640);
     }
+    // A modal dialog blocks every window but its own: while one waits, the
+    // help window belongs to it (and closes with it), so that it can be read.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (helpWindow->parentWidget() != owner)
+        helpWindow->setParent(owner, Qt::Window);
     helpWindow->setSource(QUrl::fromLocalFile(path));
     helpWindow->show();
     helpWindow->raise();

@@ -1,0 +1,33 @@
+#pragma once
+// The two ephemeris tables: the complete text, Windows-1252 with CR LF, of
+// one line per date for the current comet or asteroid of the selection. The
+// request date is stepped line by line and put back to the first date at the
+// end; dayCount, dayInterval and equinox are left as they were.
+
+#include "catalog/SelectionState.h"
+
+#include <optional>
+#include <string>
+
+// The most lines a table may have: a longer one would not fit in the text of
+// the document (1,048,575 bytes), nor load again once saved. The request
+// dialogs and qav-cli refuse more.
+inline constexpr int kMaxEphemerisLines = 10000;
+
+// Shows "Erreur ! Le nombre de jours ne peut pas dépasser 10000. ..." and
+// returns false when `dayCount` is above kMaxEphemerisLines.
+bool CheckEphemerisLineCount(int dayCount);
+
+// "*** COMETE name ***": right ascension and declination of the equinox of the
+// request, distances, elongation, phase, m1 and the direction of the tail.
+// `leapFebruaryMarker` is set when the dates pass 10 February of a leap year.
+std::string CometEphemerisText(SelectionState& state, int& leapFebruaryMarker);
+
+// "*** Astéroïde name ***": the same without the tail, with V of the H, G system.
+std::string AsteroidEphemerisText(SelectionState& state, int& leapFebruaryMarker);
+
+// Command 32801 of a diagram window: dayCount = marker + 366, interval 1,
+// equinox 2000 stored into the request, then the table of objectKind 'C' or
+// 'A' from the request date the diagram left; nothing for any other kind.
+std::optional<std::string> EphemerisFromDiagramText(SelectionState& state, int objectKind,
+                                                    int& leapFebruaryMarker);

@@ -1,0 +1,122 @@
+// qav-cli ephemeris run as a process on the sample catalogues: the table on
+// standard output in UTF-8, the .qav bytes with -o, the refusals and their
+// exit statuses.
+
+#include "catalog/CometCatalog.h"
+#include "catalog/SelectionState.h"
+#include "ephemeris/EphemerisWriter.h"
+#include "platform/TextEncoding.h"
+#include "support/TempFolder.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs qav-cli in `folder` with standard output and standard error apart.
+CliRun QavCli(const TempFolder& folder, const std::string& arguments)
+{
+    CliRun run;
+    const std::string errFile = (folder.path() / "stderr.txt").string();
+    const std::string command = std::string(QAV_CLI_PATH) + " " + arguments + " 2>'" + errFile + "'";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer{};
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
+    const int wait = ::pclose(pipe);
+    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    run.err = folder.Read("stderr.txt");
+    return run;
+}
+
+class EphemerisCommand : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSelection();
+        data.CopySample("COMETS.WDB");
+        data.CopySample("ASTERS.DTB");
+    }
+    void TearDown() override { ResetSelection(); }
+    TempFolder data;
+};
+
+} // namespace
+
+TEST_F(EphemerisCommand, WritesTheDocumentBytes)
+{
+    // The table the document would hold, from the same request.
+    CometCatalog::Read(4, Selection().currentComet);
+    Selection().ephemeris = {1, 4, 2024, 31, 1, 2000};
+    int marker = 0;
+    const std::string table = CometEphemerisText(Selection(), marker);
+
+    const CliRun toFile = QavCli(data, "ephemeris --comet 5 --first 1/4/2024 -o essai.qav");
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(data.Read("essai.qav"), table);
+    EXPECT_TRUE(toFile.out.empty());
+
+    const CliRun toScreen = QavCli(data, "ephemeris --first=1/4/2024 --comet 5");
+    EXPECT_EQ(toScreen.status, 0);
+    EXPECT_EQ(toScreen.out, Windows1252ToUtf8(table));
+    EXPECT_NE(toScreen.out.find("Coordonnées équinoxe 2000.\r\n"), std::string::npos);
+
+    // From another folder, with the asteroid defaults (interval 10).
+    TempFolder elsewhere;
+    const CliRun ceres = QavCli(elsewhere, "--dir '" + data.path().string() + "' ephemeris --asteroid 1 --first 1/9/2024 "
+                                        "--days 2 --equinox 1950");
+    EXPECT_EQ(ceres.status, 0) << ceres.err;
+    EXPECT_NE(ceres.out.find("*** Astéroïde Ceres (1) ***\r\n\r\nCoordonnées équinoxe 1950."), std::string::npos);
+    EXPECT_NE(ceres.out.find("\r\n11/ 9/2024 "), std::string::npos);
+}
+
+TEST_F(EphemerisCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
+{
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {"ephemeris --comet 5 --first 31/4/2024", 2, "Vous avez entré une date non valide.\n\nRecommencez !\n"},
+        {"ephemeris --comet 5 --first 1/4/2024 --days -5", 2, "Erreur de saisie ! Recommencez !\n"},
+        {"ephemeris --comet 5 --first 1/4/2024 --interval ''", 2, "Étourdi ! Vous avez oublié de saisir une donnée !\n"},
+        {"ephemeris --comet 5 --first 1/4/2024 --days 10001", 2,
+         "Erreur ! Le nombre de jours ne peut pas dépasser 10000.\n\nRecommencez !\n"},
+        {"ephemeris --comet 25 --first 1/4/2024", 2,
+         "qav-cli ephemeris : COMETS.WDB n'a pas de comète numéro 25 (numéros de 1 à 24).\n"},
+        {"ephemeris --asteroid 228 --first 1/4/2024", 2, "qav-cli ephemeris : ASTERS.DTB n'a pas d'astéroïde numéro 228.\n"},
+        {"ephemeris --comet 1 --asteroid 1 --first 1/4/2024", 2,
+         "qav-cli ephemeris : donnez soit --comet N, soit --asteroid N.\n"},
+        {"ephemeris --comet 1", 2, "qav-cli ephemeris : la date du premier jour (--first J/M/A) est obligatoire.\n"},
+        {"ephemeris --comet 1 --first 1/1/2000 --jours 3", 2, "qav-cli ephemeris : option inconnue « --jours ».\n"},
+        {"--dir absent ephemeris --comet 1 --first 1/1/2000", 3, "Impossible de trouver absent.\n"},
+        {"ephemeris --comet 1 --first 1/1/2000 -o absent/x.qav", 3, "Impossible de trouver absent/x.qav.\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = QavCli(data, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_EQ(run.err, c.err) << c.arguments;
+        EXPECT_TRUE(run.out.empty()) << c.arguments;
+    }
+    std::remove("COMETS.WDB");
+    const CliRun missing = QavCli(data, "ephemeris --comet 1 --first 1/1/2000");
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err, "Impossible de trouver COMETS.WDB.\n");
+
+    const CliRun help = QavCli(data, "ephemeris --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--first J/M/A   date du premier jour"), std::string::npos);
+}

@@ -1,0 +1,307 @@
+// The two ephemeris request dialogs as the user meets them: what they offer,
+// the order of the checks with their messages and focus, what a choice or a
+// failed OK leaves in the selection, and the commands that write the tables.
+
+#include "app/CMainFrame.h"
+#include "app/CQavDoc.h"
+#include "app/CQavView.h"
+#include "app/Commands.h"
+#include "catalog/CAsteroidListDlg.h"
+#include "catalog/RecordDisplayDlg.h"
+#include "catalog/SelectionState.h"
+#include "ephemeris/CAsteroidEphemerisDlg.h"
+#include "ephemeris/CCometEphemerisDlg.h"
+#include "ephemeris/EphemerisWriter.h"
+#include "platform/DialogSupport.h"
+#include "platform/HelpTopic.h"
+#include "support/UiTestSupport.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace {
+
+QLineEdit* Field(const QWidget* dialog, int id) { return Control<QLineEdit>(dialog, id); }
+
+int FocusedId(const QWidget* dialog)
+{
+    const QWidget* focused = dialog->focusWidget();
+    return focused ? focused->objectName().toInt() : 0;
+}
+
+void Type(const QWidget* dialog, int id, const QString& text) { Field(dialog, id)->setText(text); }
+
+class EphemerisDialogs : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ResetSelection();
+    }
+    void TearDown() override
+    {
+        ResetSelection();
+        AppTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(EphemerisDialogs, CometDialogOffersTheLastCometThenTheOneChosen)
+{
+    folder.CopySample("COMETS.WDB");
+    {
+        CCometEphemerisDlg dialog("15/6/2024");
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Comète : initialisation d'une éphéméride"));
+        QComboBox* list = dialog.cometList();
+        EXPECT_EQ(list->objectName(), QStringLiteral("1043"));
+        EXPECT_TRUE(list->isEditable());
+        ASSERT_EQ(list->count(), 24);
+        EXPECT_EQ(list->itemText(0), QStringLiteral("    1    1P/Halley"));
+        EXPECT_EQ(list->itemText(23), QStringLiteral("  24    2I/Borisov"));
+        EXPECT_EQ(list->currentIndex(), 23);
+        EXPECT_EQ(Selection().cometIndex, 23);
+        EXPECT_EQ(CometName(Selection().currentComet), "2I/Borisov");
+        EXPECT_EQ(Field(&dialog, 1050)->text(), QStringLiteral("15/6/2024"));
+        EXPECT_EQ(Field(&dialog, 1020)->text(), QStringLiteral("31"));
+        EXPECT_EQ(Field(&dialog, 1021)->text(), QStringLiteral("1"));
+        EXPECT_EQ(Field(&dialog, 1022)->text(), QStringLiteral("2000"));
+        EXPECT_EQ(FocusedId(&dialog), 1050);
+        QStringList groups;
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+            groups << group->title();
+        EXPECT_TRUE(groups.contains(QStringLiteral("Choix d'une comète")));
+        EXPECT_TRUE(groups.contains(QStringLiteral("Entrez les données suivantes :")));
+
+        // Typing in the list's field chooses nothing; a choice counts at once.
+        list->setEditText(QStringLiteral("2P/Encke"));
+        EXPECT_EQ(Selection().cometIndex, 23);
+        list->setCurrentIndex(1);
+        EXPECT_EQ(Selection().cometIndex, 1);
+        EXPECT_EQ(CometName(Selection().currentComet), "2P/Encke");
+        EXPECT_EQ(FocusedId(&dialog), 1050);
+
+        // The elements open beside the dialog, and the focus comes back.
+        Control<QPushButton>(&dialog, 1044)->click();
+        const auto displays = dialog.findChildren<CCometElementsDlg*>();
+        ASSERT_EQ(displays.size(), 1);
+        EXPECT_EQ(Control<QLabel>(displays.front(), 1010)->text(), QStringLiteral("2P/Encke"));
+        EXPECT_EQ(FocusedId(&dialog), 1050);
+        dialog.reject();
+    }
+    // Cancel keeps the choice for the next dialog.
+    CCometEphemerisDlg again("");
+    EXPECT_EQ(again.cometList()->currentIndex(), 1);
+    EXPECT_EQ(Field(&again, 1050)->text(), QString());
+}
+
+TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
+{
+    folder.CopySample("COMETS.WDB");
+    CCometEphemerisDlg dialog("");
+    dialog.show();
+    const EphemerisRequest& request = Selection().ephemeris;
+    struct Step {
+        int field;
+        QString text;
+        std::string message;
+    };
+    const std::vector<Step> steps = {
+        {1050, "", ""},  // an empty date: the focus only
+        {1050, "1/4", "Erreur de saisie de la date.\nLe format est  jj / mm / [-] aaaa .\n\nRecommencez !"},
+        {1050, "31/4/2024", "Vous avez entré une date non valide.\n\nRecommencez !"},
+        {1020, "", "Étourdi ! Vous avez oublié de saisir une donnée !"},
+        {1020, "-5", "Erreur de saisie ! Recommencez !"},
+        {1020, "10001", "Erreur ! Le nombre de jours ne peut pas dépasser 10000.\n\nRecommencez !"},
+        {1021, "1.5", "Erreur de saisie ! Recommencez !"},
+        {1022, "", "Étourdi ! Vous avez oublié de saisir une donnée !"},
+    };
+    const QString good[] = {"25/12/2004", "10", "3", "1950"};
+    const int ids[] = {1050, 1020, 1021, 1022};
+    for (const Step& step : steps) {
+        // Every field before the faulty one holds a good value.
+        for (int i = 0; ids[i] != step.field; ++i)
+            Type(&dialog, ids[i], good[i]);
+        Type(&dialog, step.field, step.text);
+        messages.Clear();
+        dialog.accept();
+        EXPECT_EQ(messages.Texts(), step.message) << step.text.toStdString();
+        EXPECT_EQ(FocusedId(&dialog), step.field) << step.text.toStdString();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(Field(&dialog, step.field)->text(), step.text);
+        if (step.text == "31/4/2024") {  // stored as read, though refused
+            EXPECT_EQ((std::vector<int>{request.day, request.month, request.year}), (std::vector<int>{31, 4, 2024}));
+        }
+    }
+    // The values read before the last fault stay stored.
+    EXPECT_EQ(request.day, 25);
+    EXPECT_EQ(request.dayInterval, 3);
+
+    Type(&dialog, 1022, "1950");
+    messages.Clear();
+    dialog.accept();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ((std::vector<int>{request.day, request.month, request.year, request.dayCount, request.dayInterval,
+                                request.equinox}),
+              (std::vector<int>{25, 12, 2004, 10, 3, 1950}));
+}
+
+TEST_F(EphemerisDialogs, CometDialogWithoutAnyCometRefusesOk)
+{
+    folder.Write("COMETS.WDB", "");
+    Selection().currentComet.eccentricity = 0.5;  // left by an earlier command
+    CCometEphemerisDlg empty("1/1/2025");
+    empty.show();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(Selection().cometIndex, -1);
+    EXPECT_FALSE(Control<QPushButton>(&empty, 1044)->isEnabled());
+    empty.accept();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(messages.Texts().rfind("Le catalogue des comètes est vide", 0), 0u);
+    EXPECT_TRUE(empty.isVisible());
+    EXPECT_EQ(Selection().ephemeris.month, 0);  // nothing read
+
+    std::remove("COMETS.WDB");
+    messages.Clear();
+    CCometEphemerisDlg missing("1/1/2025");
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
+    EXPECT_EQ(missing.cometList()->count(), 0);
+}
+
+TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
+{
+    folder.CopySample("ASTERS.DTB");
+    CAsteroidEphemerisDlg dialog("");
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Astéroïde : initialisation d'une éphéméride"));
+    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text(), QString());
+    EXPECT_EQ(Field(&dialog, 1021)->text(), QStringLiteral("10"));
+    EXPECT_EQ(Field(&dialog, 1020)->text(), QStringLiteral("31"));
+    EXPECT_EQ(FocusedId(&dialog), 1050);
+
+    Type(&dialog, 1050, "1/9/2024");
+    dialog.accept();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
+    EXPECT_EQ(messages.messages[0].caption, "Erreur !");
+    EXPECT_EQ(FocusedId(&dialog), 1045);
+    EXPECT_EQ(Selection().ephemeris.month, 0);
+
+    // The list chooses Ceres; whatever it returns, the name shows and the typed texts stay.
+    Type(&dialog, 1020, "4");
+    WhenModalShown([](QWidget* list) {
+        EXPECT_NE(qobject_cast<CAsteroidListDlg*>(list), nullptr);
+        QTest::keyClick(list, Qt::Key_Escape);
+    });
+    Control<QPushButton>(&dialog, 1045)->click();
+    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text(), QStringLiteral("Ceres (1)"));
+    EXPECT_EQ(Field(&dialog, 1050)->text(), QStringLiteral("1/9/2024"));
+    EXPECT_EQ(Field(&dialog, 1020)->text(), QStringLiteral("4"));
+    EXPECT_EQ(FocusedId(&dialog), 1050);
+
+    Control<QPushButton>(&dialog, 1052)->click();
+    EXPECT_EQ(dialog.findChildren<CAsteroidElementsDlg*>().size(), 1);
+    EXPECT_EQ(FocusedId(&dialog), 1050);
+
+    messages.Clear();
+    dialog.accept();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Selection().ephemeris.dayInterval, 10);
+}
+
+TEST_F(EphemerisDialogs, HelpOpensItsPageAndCanBeReadWhileTheDialogWaits)
+{
+    ASSERT_TRUE(Start());
+    int presses = 0;
+    WhenModalShown([&](QWidget* dialog) {
+        Control<QPushButton>(dialog, 9)->click();  // "Aide"
+        QTextBrowser* browser = HelpWindowBrowser();
+        ASSERT_NE(browser, nullptr);
+        EXPECT_TRUE(browser->source().toLocalFile().endsWith("Ephémérides d'Astéroïdes - frameset.htm"));
+        EXPECT_EQ(FocusedId(dialog), 1050);
+        // A click on the page reaches it: the modal dialog does not block it.
+        struct Counter : QObject {
+            int& count;
+            explicit Counter(int& c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                count += event->type() == QEvent::MouseButtonPress;
+                return false;
+            }
+        } counter(presses);
+        browser->viewport()->installEventFilter(&counter);
+        QTest::mouseClick(browser->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
+        browser->viewport()->removeEventFilter(&counter);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame().OnCmdMsg(Cmd::AsteroidEphemeris);
+    EXPECT_EQ(presses, 1);
+}
+
+TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
+{
+    folder.CopySample("COMETS.WDB");
+    ASSERT_TRUE(Start());
+    view().SetText("ancien texte");
+    doc().SetModifiedFlag(false);
+
+    // Cancel leaves the text alone, but the comet chosen stays chosen.
+    WhenModalShown([](QWidget* dialog) {
+        Control<QComboBox>(dialog, 1043)->setCurrentIndex(4);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame().OnCmdMsg(Cmd::CometEphemeris);
+    EXPECT_EQ(doc().Serialize(), "ancien texte");
+    EXPECT_FALSE(doc().IsModified());
+
+    QString offered;
+    WhenModalShown([&](QWidget* dialog) {
+        offered = Field(dialog, 1050)->text();
+        Type(dialog, 1050, "1/4/2024");
+        Type(dialog, 1020, "4");
+        Type(dialog, 1021, "5");
+        QTest::keyClick(Field(dialog, 1022), Qt::Key_Return);  // the default button
+    });
+    frame().OnCmdMsg(Cmd::CometEphemeris);
+    EXPECT_EQ(offered, QString());
+    const std::string table = doc().Serialize();
+    EXPECT_EQ(table.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
+    EXPECT_NE(table.find("\r\n16/ 4/2024 "), std::string::npos);
+    EXPECT_TRUE(doc().IsModified());
+
+    // The same bytes from the shell.
+    const std::string saved = (folder.path() / "cli.qav").string();
+    const std::string command = std::string(QAV_CLI_PATH) + " ephemeris --comet 5 --first 1/4/2024 --days 4 " +
+                                "--interval 5 -o '" + saved + "'";
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+    EXPECT_EQ(folder.Read("cli.qav"), table);
+
+    // The next dialog offers the first day of the last request.
+    WhenModalShown([&](QWidget* dialog) {
+        offered = Field(dialog, 1050)->text();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame().OnCmdMsg(Cmd::CometEphemeris);
+    EXPECT_EQ(offered, QStringLiteral("1/4/2024"));
+
+    // From a diagram: a year of daily lines, or nothing for no object.
+    doc().objectKind = 0;
+    frame().OnCmdMsg(Cmd::EphemerisFromDiagram);
+    EXPECT_EQ(doc().Serialize(), table);
+    doc().objectKind = 'C';
+    doc().LeapFebruaryMarker = 1;
+    frame().OnCmdMsg(Cmd::EphemerisFromDiagram);
+    const std::string year = doc().Serialize();
+    EXPECT_EQ(std::count(year.begin(), year.end(), '\n'), 7 + 367);
+    EXPECT_EQ(Selection().ephemeris.dayInterval, 1);
+}
