@@ -4,6 +4,10 @@
 #include "app/Commands.h"
 #include "app/DocumentText.h"
 #include "app/UserPrompts.h"
+#include "catalog/SelectionRules.h"
+#include "magnitude/CMagnitudeCoefDlg.h"
+#include "maintenance/CCometBaseDlg.h"
+#include "maintenance/CSiteBaseDlg.h"
 #include "platform/FileError.h"
 #include "platform/Messages.h"
 
@@ -241,9 +245,30 @@ void CQavDoc::OnUpdateEditClearAll(CmdUI&) {}
 // The computations behind these commands come with their own windows.
 void CQavDoc::OnCometEphemeris() {}
 void CQavDoc::OnCometVisibility() {}
-void CQavDoc::OnCometBase() {}
-void CQavDoc::OnMagnitudes() {}
 void CQavDoc::OnAsteroidEphemeris() {}
 void CQavDoc::OnAsteroidVisibility() {}
-void CQavDoc::OnSiteBase() {}
 void CQavDoc::OnEphemerisFromDiagram() {}
+
+// The maintenance and magnitude dialogs run without a parent and their result
+// is not used: what they do is done in the catalogues and the selection.
+
+// Opening the dialog lists the catalogue, which sets cometIndex: -1, then the
+// last record's index.
+void CQavDoc::OnCometBase()
+{
+    CCometBaseDlg dialog;
+    dialog.exec();
+}
+
+void CQavDoc::OnSiteBase()
+{
+    ForgetSiteChoice(Selection());
+    CSiteBaseDlg dialog;
+    dialog.exec();
+}
+
+void CQavDoc::OnMagnitudes()
+{
+    CMagnitudeCoefDlg dialog;
+    dialog.exec();
+}
