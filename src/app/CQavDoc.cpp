@@ -8,6 +8,9 @@
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 #include "ephemeris/CCometEphemerisDlg.h"
 #include "ephemeris/EphemerisWriter.h"
+#include "magnitude/CMagnitudeCoefDlg.h"
+#include "maintenance/CCometBaseDlg.h"
+#include "maintenance/CSiteBaseDlg.h"
 #include "platform/FileError.h"
 #include "platform/Messages.h"
 
@@ -244,10 +247,7 @@ void CQavDoc::OnUpdateEditClearAll(CmdUI&) {}
 
 // The computations behind these commands come with their own windows.
 void CQavDoc::OnCometVisibility() {}
-void CQavDoc::OnCometBase() {}
-void CQavDoc::OnMagnitudes() {}
 void CQavDoc::OnAsteroidVisibility() {}
-void CQavDoc::OnSiteBase() {}
 
 // The dialog offers the first date of the last request; only OK writes.
 void CQavDoc::OnCometEphemeris()
@@ -275,4 +275,28 @@ void CQavDoc::OnEphemerisFromDiagram()
 {
     if (const auto text = EphemerisFromDiagramText(Selection(), objectKind, LeapFebruaryMarker))
         ReplaceText(*text);
+}
+
+// The maintenance and magnitude dialogs run without a parent and their result
+// is not used: what they do is done in the catalogues and the selection.
+
+// Opening the dialog lists the catalogue, which sets cometIndex: -1, then the
+// last record's index.
+void CQavDoc::OnCometBase()
+{
+    CCometBaseDlg dialog;
+    dialog.exec();
+}
+
+void CQavDoc::OnSiteBase()
+{
+    ForgetSiteChoice(Selection());
+    CSiteBaseDlg dialog;
+    dialog.exec();
+}
+
+void CQavDoc::OnMagnitudes()
+{
+    CMagnitudeCoefDlg dialog;
+    dialog.exec();
 }

@@ -1,0 +1,135 @@
+// The coefficient dialog and its calculator: the fit shown rounded, the
+// coefficients carried back from the calculator, and what reaches the
+// current comet's record.
+
+#include "catalog/SelectionState.h"
+#include "magnitude/CMagnitudeCoefDlg.h"
+#include "platform/CatalogFile.h"
+#include "platform/Messages.h"
+#include "support/DialogTestSupport.h"
+
+namespace {
+
+class Magnitudes : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSelection();
+        dialog.show();
+    }
+    void TearDown() override { ResetSelection(); }
+
+    // Delta1, r1, m1, Delta2, r2, m2 as typed, then "Calcul des coefficients".
+    void Fit(const QStringList& values)
+    {
+        const int fields[] = {1069, 1075, 1076, 1077, 1078, 1079};
+        for (int k = 0; k < 6; ++k)
+            Type(&dialog, fields[k], values[k]);
+        Press(&dialog, 1070);
+    }
+
+    TempFolder folder;
+    MessageRecorder messages;
+    SelectionState& state = Selection();
+    CMagnitudeCoefDlg dialog;
+};
+
+} // namespace
+
+TEST_F(Magnitudes, FitShowsRoundedResultsAndRefusalsKeepThemWithTheFocusOnTheField)
+{
+    Fit({"0.5", "1.2", "9.0", "1.0", "2.0", "13.0"});
+    EXPECT_EQ(FieldText(&dialog, 1071), QStringLiteral("9.5"));
+    EXPECT_EQ(FieldText(&dialog, 1080), QStringLiteral("11"));
+    Fit({"1.0", "1.0", "8.0", "2.0", "2.0", "12.0"});
+    EXPECT_EQ(FieldText(&dialog, 1071), QStringLiteral("8.0"));
+    EXPECT_EQ(FieldText(&dialog, 1080), QStringLiteral("8"));
+    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
+
+    for (const auto& [field, text, message] :
+         {std::tuple{1069, "1,5", "Erreur de saisie ! Recommencez !"},
+          std::tuple{1077, "0", "Erreur ! Une distance ne peut pas être nulle.\n\nRecommencez !"},
+          std::tuple{1078, "1.0", "Erreur ! Les deux distances comète-Soleil doivent être différentes.\n\nRecommencez !"},
+          std::tuple{1076, "16.0",
+                     "Erreur ! Ces observations donnent un deuxième coefficient négatif.\n\nVérifiez-les et recommencez !"}}) {
+        SCOPED_TRACE(field);
+        const QString kept = FieldText(&dialog, field);
+        messages.Clear();
+        Type(&dialog, field, text);
+        Press(&dialog, 1070);
+        EXPECT_EQ(messages.Texts(), message);
+        EXPECT_EQ(FocusName(&dialog), QString::number(field));
+        EXPECT_EQ(FieldText(&dialog, 1071) + FieldText(&dialog, 1080), QStringLiteral("8.08"));
+        Type(&dialog, field, kept);
+    }
+}
+
+TEST_F(Magnitudes, CalculatorCoefficientsComeBackAndOkRewritesOnlyThemInTheRecord)
+{
+    // Nothing to try or store before a fit.
+    Press(&dialog, 1081);
+    Press(&dialog, 1);
+    const std::string fitFirst = "Étourdi ! Commencez par calculer les coefficients !";
+    EXPECT_EQ(messages.Texts(), fitFirst + " | " + fitFirst);
+    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1070"));
+
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 5);
+    state.cometIndex = 2;
+    state.currentComet = RecordAt<CometRecord>(before, 2);
+    SetCometName(state.currentComet, "cancelled edit");  // left by an entry cancelled earlier
+    Fit({"1.0", "1.0", "8.0", "2.0", "2.0", "12.0"});
+    AnswerNextModal(QStringLiteral("Annuler"));
+    Press(&dialog, 1081);
+    WhenModalShown([](QWidget* calculator) {
+        EXPECT_EQ(FieldText(calculator, 1071) + " " + FieldText(calculator, 1080), QStringLiteral("8.0 8"));
+        Type(calculator, 1073, QStringLiteral("2"));
+        Type(calculator, 1074, QStringLiteral("2"));
+        Press(calculator, 1081);
+        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("11.9"));
+        Type(calculator, 1071, QStringLiteral("7.5"));
+        Press(calculator, 1081);
+        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("11.4"));
+        Press(calculator, 1);
+    });
+    Press(&dialog, 1081);
+    EXPECT_EQ(FieldText(&dialog, 1071), QStringLiteral("7.5"));
+
+    messages.Clear();
+    Press(&dialog, 1);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
+    EXPECT_EQ(state.currentComet.magnitudeCoef1, 7.5);
+    CometRecord expected = RecordAt<CometRecord>(before, 2);
+    expected.magnitudeCoef1 = 7.5;
+    expected.magnitudeCoef2 = 8.0;
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before.substr(0, 280) + RecordBytes(expected) + before.substr(420));
+}
+
+TEST_F(Magnitudes, OkWithALockedFileOrWithoutAChosenComet)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 3);
+    Fit({"0.5", "1.2", "9.0", "1.0", "2.0", "13.0"});
+    state.cometIndex = 1;
+    {
+        CatalogFile lock("COMETS.WDB", CatalogFile::Mode::Read);
+        Press(&dialog, 1);
+        EXPECT_EQ(messages.Texts(), "Une violation de partage s'est produite lors de l'accès à COMETS.WDB.");
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    // A typed coefficient counts, checked as any number.
+    messages.Clear();
+    Type(&dialog, 1080, QStringLiteral("-4"));
+    Press(&dialog, 1);
+    EXPECT_EQ(messages.Texts(), "Erreur de saisie ! Recommencez !");
+    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1080"));
+
+    messages.Clear();
+    Type(&dialog, 1080, QStringLiteral("12"));
+    state.cometIndex = -1;
+    Press(&dialog, 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(messages.Texts(), "Aucune comète n'est sélectionnée : les coefficients n'ont été enregistrés "
+                                "dans aucune fiche du catalogue.");
+    EXPECT_EQ(state.currentComet.magnitudeCoef2, 12.0);
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+}

@@ -1,0 +1,261 @@
+// Comet catalogue maintenance on temporary catalogues: the bytes each button
+// writes, where cometIndex stands afterwards, and what refused values and
+// unusable files leave behind.
+
+#include "app/CMainFrame.h"
+#include "app/Commands.h"
+#include "catalog/SelectionState.h"
+#include "core/CFormat.h"
+#include "core/Calendar.h"
+#include "maintenance/CCometBaseDlg.h"
+#include "platform/CatalogFile.h"
+#include "platform/Messages.h"
+#include "platform/QtText.h"
+#include "support/DialogTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <filesystem>
+
+namespace {
+
+class CometBase : public testing::Test {
+protected:
+    void SetUp() override { ResetSelection(); }
+    void TearDown() override { ResetSelection(); }
+
+    TempFolder folder;
+    MessageRecorder messages;
+    SelectionState& state = Selection();
+};
+
+// A valid new comet with a 39-character name.
+void TypeNewComet(QWidget* entry)
+{
+    const std::pair<int, const char*> texts[] = {
+        {1060, "Comète C/2023 A3 Tsuchinshan-ATLAS 2024"}, {1061, "MPEC 2024-S56"}, {1053, "27.74140/9/2024"},
+        {1102, "308.49"}, {1103, "21.56"}, {1056, "12.5"}, {1057, "1.0001"}, {1058, "0.391"}, {1064, "5.5"},
+        {1065, "10"}};
+    for (const auto& [id, text] : texts)
+        Type(entry, id, QString::fromUtf8(text));
+}
+
+std::vector<std::string> Names(const std::string& bytes)
+{
+    std::vector<std::string> names;
+    for (std::size_t k = 0; k < bytes.size() / sizeof(CometRecord); ++k)
+        names.push_back(CometName(RecordAt<CometRecord>(bytes, k)));
+    return names;
+}
+
+} // namespace
+
+TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndIsListedFromTheNextOpening)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 4);
+    CCometBaseDlg dialog;
+    ASSERT_EQ(dialog.list()->count(), 4);
+    // Listing leaves the last comet chosen and in the current comet.
+    EXPECT_EQ(dialog.list()->currentIndex(), 3);
+    EXPECT_EQ(state.cometIndex, 3);
+    EXPECT_EQ(RecordBytes(state.currentComet), before.substr(420));
+
+    WhenModalShown([](QWidget* entry) {
+        EXPECT_EQ(Control<QLabel>(entry, 1107)->text(),
+                  QStringLiteral("Nouvel enregistrement de comète.\nEntrez les données suivantes :"));
+        EXPECT_EQ(FieldText(entry, 1063), QStringLiteral("2000"));
+        TypeNewComet(entry);
+        Press(entry, 1);
+    });
+    Press(&dialog, 1093);
+
+    const std::string after = folder.Read("COMETS.WDB");
+    ASSERT_EQ(after.size(), 700u);
+    EXPECT_EQ(after.substr(0, 560), before);
+    const CometRecord added = RecordAt<CometRecord>(after, 4);
+    EXPECT_EQ(CometName(added), "Com\xe8te C/2023 A3 Tsuchinshan-ATLAS ");
+    EXPECT_EQ(added.perihelionTime, DayNumberFromDate(27.7414, 9, 2024));
+    EXPECT_EQ(added.inclination, 12.5 * 0.01745329252);
+    EXPECT_EQ(added.eccentricity, 1.0001);
+    EXPECT_EQ(added.magnitudeCoef2, 10.0);
+    EXPECT_EQ(added.equinox, 2000);
+    EXPECT_EQ(dialog.list()->count(), 4);
+    EXPECT_EQ(state.cometIndex, -1);
+}
+
+TEST_F(CometBase, UnchangedModificationRewritesItsRecordOnlyRoundedToTheTextsShown)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 5);
+    const CometRecord original = RecordAt<CometRecord>(before, 2);
+    CCometBaseDlg dialog;
+
+    // A cancelled modification keeps the chosen index and the list.
+    dialog.list()->setCurrentIndex(1);
+    AnswerNextModal(QStringLiteral("Annuler"));
+    Press(&dialog, 1096);
+    EXPECT_EQ(state.cometIndex, 1);
+    EXPECT_EQ(dialog.list()->currentIndex(), 1);
+
+    dialog.list()->setCurrentIndex(2);
+    WhenModalShown([&](QWidget* entry) {
+        EXPECT_EQ(FieldText(entry, 1053), FromUtf8(FormatCalendarDate(original.perihelionTime)));
+        Press(entry, 1);
+    });
+    Press(&dialog, 1096);
+
+    const std::string after = folder.Read("COMETS.WDB");
+    EXPECT_EQ(after.substr(0, 280) + after.substr(420), before.substr(0, 280) + before.substr(420));
+    const CometRecord stored = RecordAt<CometRecord>(after, 2);
+    const auto shown = [](const std::string& text) {
+        double value = 0;
+        ScanReal(text, value);
+        return value;
+    };
+    EXPECT_EQ(CometName(stored), CometName(original));
+    EXPECT_EQ(stored.argPerihelion, shown(FormatC("%.5f", original.argPerihelion * 57.295779512896175)) * 0.01745329252);
+    EXPECT_EQ(stored.eccentricity, shown(FormatC("%.7f", original.eccentricity)));
+    EXPECT_NEAR(stored.perihelionTime, original.perihelionTime, 0.5e-5);
+    EXPECT_EQ(stored.equinox, original.equinox);
+    // Rebuilt: the last comet is chosen again.
+    EXPECT_EQ(state.cometIndex, 4);
+    EXPECT_EQ(dialog.list()->currentIndex(), 4);
+}
+
+TEST_F(CometBase, DeletionAsksFirstAndMovesTheLaterRecordsDown)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 3);
+    const std::vector<std::string> names = Names(before);
+    {
+        CCometBaseDlg dialog;
+        // "Non", Escape and Enter (which answers "Non") change nothing.
+        AnswerNextModal(QStringLiteral("Non"));
+        Press(&dialog, 1097);
+        WhenModalShown([](QWidget* question) { QTest::keyClick(question, Qt::Key_Escape); });
+        Press(&dialog, 1097);
+        WhenModalShown([](QWidget* question) {
+            EXPECT_EQ(question->windowTitle(), QStringLiteral("Mise à jour des enregistrements"));
+            QTest::keyClick(question->focusWidget(), Qt::Key_Return);
+        });
+        Press(&dialog, 1097);
+        EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+    }
+    struct Case {
+        std::size_t records;
+        int chosen;
+        std::vector<std::string> left;
+    };
+    for (const Case& c : {Case{3, 0, {names[1], names[2]}}, Case{3, 1, {names[0], names[2]}},
+                          Case{3, 2, {names[0], names[1]}}, Case{1, 0, {}}}) {
+        SCOPED_TRACE(c.chosen);
+        SampleRecords(folder, "COMETS.WDB", 140, c.records);
+        CCometBaseDlg dialog;
+        dialog.list()->setCurrentIndex(c.chosen);
+        AnswerNextModal(QStringLiteral("Oui"));
+        Press(&dialog, 1097);
+        EXPECT_EQ(Names(folder.Read("COMETS.WDB")), c.left);
+        const int last = static_cast<int>(c.left.size()) - 1;
+        EXPECT_EQ(dialog.list()->currentIndex(), last);
+        EXPECT_EQ(state.cometIndex, last);
+    }
+    // Nothing left: the user is told, the file is not touched.
+    CCometBaseDlg empty;
+    Press(&empty, 1096);
+    Press(&empty, 1097);
+    EXPECT_EQ(messages.Texts(), "La liste est vide : il n'y a aucun enregistrement à modifier. | "
+                                "La liste est vide : il n'y a aucun enregistrement à supprimer.");
+    EXPECT_EQ(folder.Read("COMETS.WDB"), "");
+}
+
+TEST_F(CometBase, RefusedValuesKeepTheEntryOpenOnTheirFieldAndWriteNothing)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 2);
+    CCometBaseDlg dialog;
+    WhenModalShown([&](QWidget* entry) {
+        TypeNewComet(entry);
+        for (const auto& [id, text, message] :
+             {std::tuple{1056, "-12.5", "Erreur de saisie ! Recommencez !"}, std::tuple{1053, "", ""},
+              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"}}) {
+            SCOPED_TRACE(id);
+            const QString kept = FieldText(entry, id);
+            messages.Clear();
+            Type(entry, id, QString::fromUtf8(text));
+            Press(entry, 1);
+            EXPECT_EQ(messages.Texts(), message);  // an empty date has no message
+            EXPECT_EQ(FocusName(entry), QString::number(id));
+            Type(entry, id, kept);
+        }
+        // Values read before a refused one are already in the current comet.
+        EXPECT_EQ(state.currentComet.ascendingNode, 21.56 * 0.01745329252);
+        Press(entry, 2);
+    });
+    Press(&dialog, 1093);
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+}
+
+TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 3);
+    const auto addAndStayOpen = [] {
+        WhenModalShown([](QWidget* entry) {
+            TypeNewComet(entry);
+            Press(entry, 1);
+            EXPECT_TRUE(entry->isVisible());  // the typed values wait for another try
+            Press(entry, 2);
+        });
+    };
+    {
+        CCometBaseDlg dialog;
+        dialog.list()->setCurrentIndex(1);
+        CatalogFile lock("COMETS.WDB", CatalogFile::Mode::Read);  // as another program would
+        Press(&dialog, 1096);  // the record cannot be read: no entry opens
+        AnswerNextModal(QStringLiteral("Oui"));
+        Press(&dialog, 1097);
+        addAndStayOpen();
+        Press(&dialog, 1093);
+        const std::string locked = "Une violation de partage s'est produite lors de l'accès à COMETS.WDB.";
+        EXPECT_EQ(messages.Texts(), locked + " | " + locked + " | " + locked);
+        EXPECT_EQ(dialog.list()->count(), 3);
+    }
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+
+    messages.Clear();
+    std::filesystem::remove(folder.path() / "COMETS.WDB");
+    CCometBaseDlg missing;
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
+    EXPECT_EQ(state.cometIndex, -1);
+
+    messages.Clear();
+    std::filesystem::create_symlink("/dev/full", folder.path() / "COMETS.WDB");
+    CCometBaseDlg full;
+    addAndStayOpen();
+    Press(&full, 1093);
+    EXPECT_EQ(messages.Texts(), "Disque plein lors de l'accès à COMETS.WDB.");
+}
+
+using MaintenanceCommands = AppTest;
+
+TEST_F(MaintenanceCommands, OpenTheirDialogsWithoutParentFromAFreshChoice)
+{
+    folder.CopySample("COMETS.WDB");
+    folder.CopySample("SITES.NDB");
+    ASSERT_TRUE(Start());
+    SelectionState& state = Selection();
+    state.cometIndex = 4;
+    state.siteIndex = 5;
+    // The index each dialog starts from: the last comet, the first site.
+    for (const auto& [command, index, expected] : {std::tuple{Cmd::CometBase, &state.cometIndex, 23},
+                                                  std::tuple{Cmd::SiteBase, &state.siteIndex, 0},
+                                                  std::tuple{Cmd::Magnitudes, &state.cometIndex, 23}}) {
+        bool shown = false;
+        WhenModalShown([&, index = index, expected = expected](QWidget* dialog) {
+            shown = true;
+            EXPECT_EQ(dialog->parentWidget(), nullptr);
+            EXPECT_EQ(*index, expected);
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        frame().OnCmdMsg(command);
+        EXPECT_TRUE(shown);
+    }
+    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
+    ResetSelection();
+}

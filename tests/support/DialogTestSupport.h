@@ -1,0 +1,58 @@
+#pragma once
+// Driving Qav's dialogs in the widget tests: controls by number, the answer
+// to the next modal dialog, and catalogues cut from the samples.
+
+#include "platform/DialogSupport.h"
+#include "support/TempFolder.h"
+#include "support/UiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <string>
+
+inline void Type(const QWidget* dialog, int id, const QString& text) { Control<QLineEdit>(dialog, id)->setText(text); }
+inline QString FieldText(const QWidget* dialog, int id) { return Control<QLineEdit>(dialog, id)->text(); }
+inline void Press(const QWidget* dialog, int id) { Control<QAbstractButton>(dialog, id)->click(); }
+
+// The number of the control that has the focus in `dialog`.
+inline QString FocusName(const QWidget* dialog)
+{
+    return dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+}
+
+// Answers the next modal dialog by clicking its button that shows `text`.
+inline void AnswerNextModal(const QString& text)
+{
+    WhenModalShown([text](QWidget* dialog) {
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->text() == text)
+                return button->click();
+        ADD_FAILURE() << "no button " << text.toStdString();
+    });
+}
+
+// Writes the first `count` records of a sample catalogue to the test folder; returns their bytes.
+inline std::string SampleRecords(const TempFolder& folder, const std::string& name, std::size_t recordSize,
+                                 std::size_t count)
+{
+    folder.CopySample(name);
+    const std::string bytes = folder.Read(name).substr(0, recordSize * count);
+    folder.Write(name, bytes);
+    return bytes;
+}
+
+template <typename Record>
+std::string RecordBytes(const Record& record)
+{
+    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+template <typename Record>
+Record RecordAt(const std::string& bytes, std::size_t index)
+{
+    Record record{};
+    bytes.copy(reinterpret_cast<char*>(&record), sizeof record, index * sizeof record);
+    return record;
+}
