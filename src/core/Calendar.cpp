@@ -83,6 +83,12 @@ CalendarDate CalendarDateFromDayNumber(DayNumber dayNumber)
 
 std::string FormatCalendarDate(DayNumber dayNumber)
 {
-    const CalendarDate date = CalendarDateFromDayNumber(dayNumber);
+    // Rounded to the 0.00001 day shown before the conversion, so that an
+    // instant just before midnight prints as the next day at 0.00000 rather
+    // than as a day that does not exist ("32.00000/1/2024").
+    const double shown = std::isfinite(dayNumber) && std::fabs(dayNumber) <= 1e9
+                             ? std::round(dayNumber * 1e5) / 1e5
+                             : dayNumber;
+    const CalendarDate date = CalendarDateFromDayNumber(shown);
     return FormatC("%.5f/%d/%d", date.day, date.month, date.year);
 }

@@ -90,6 +90,12 @@ TEST(AdvanceRequestDate, MarkerIsSetOnTenthFebruaryOfLeapYearsOnly)
 TEST(CalendarDateFromDayNumber, InvertsTheDayNumber)
 {
     EXPECT_EQ(FormatCalendarDate(36525.0), "1.50000/1/2000");
+    // A third of a second before midnight at the end of a month is shown as the
+    // next month's first day, never as a 32nd of January.
+    const DayNumber february = DayNumberFromDate(1, 2, 2024);
+    EXPECT_EQ(FormatCalendarDate(february - 0.3 / 86400), "1.00000/2/2024");
+    EXPECT_EQ(FormatCalendarDate(february - 1.0 / 86400), "31.99999/1/2024");
+    EXPECT_EQ(FormatCalendarDate(DayNumberFromDate(1, 1, 2000) - 0.3 / 86400), "1.00000/1/2000");
     for (DayNumber d = -100000.25; d < 120000; d += 13.7) {
         const CalendarDate date = CalendarDateFromDayNumber(d);
         ASSERT_NEAR(DayNumberFromDate(date.day, date.month, date.year), d, 1e-6) << d;
