@@ -240,10 +240,8 @@ void CQavDoc::OnUpdateEditClearAll(CmdUI&) {}
 
 // The computations behind these commands come with their own windows.
 void CQavDoc::OnCometEphemeris() {}
-void CQavDoc::OnCometVisibility() {}
 void CQavDoc::OnCometBase() {}
 void CQavDoc::OnMagnitudes() {}
 void CQavDoc::OnAsteroidEphemeris() {}
-void CQavDoc::OnAsteroidVisibility() {}
 void CQavDoc::OnSiteBase() {}
 void CQavDoc::OnEphemerisFromDiagram() {}
