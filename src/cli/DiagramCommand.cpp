@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <clocale>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -135,10 +136,19 @@ void LoadChoices(const DiagramArguments& arguments, SelectionState& state)
     SiteCatalog::Read(state.siteIndex, state.currentSite);
 }
 
+// Qt's own notices (a missing runtime folder and the like) are not the
+// command's business: standard error carries only qav-cli's messages.
+void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 // The fonts of the image need a GUI application; without a display it
 // draws off screen.
 std::unique_ptr<QGuiApplication> StartGui()
 {
+    qInstallMessageHandler(KeepSeriousQtMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;

@@ -6,6 +6,15 @@
 #include "catalog/CometRecord.h"
 #include "catalog/SiteRecord.h"
 #include "core/Calendar.h"
+#include "diagram/Canvas.h"
+
+#include <ostream>
+
+// Readable rectangles in failure messages.
+inline void PrintTo(const PixelRect& rect, std::ostream* out)
+{
+    *out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
+}
 
 inline constexpr double kFixtureDegree = 0.017453292519943295;
 
