@@ -15,17 +15,9 @@ public:
         int x = 0;
         int y = 0;
         std::string text;
-        DiagramFont font = DiagramFont::Label;
-        Rgb colour;
-    };
-    struct Edge {
-        PixelRect rect;
-        EdgeStyle style;
     };
 
-    RecordingCanvas() : pixels_(static_cast<std::size_t>(kDiagramWidth * kDiagramHeight)) {}
-
-    Rgb Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
+    Rgb Pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y * kDiagramWidth + x)]; }
 
     void FillSolidRect(const PixelRect& rect, Rgb colour) override
     {
@@ -38,42 +30,35 @@ public:
         if (x < 0 || y < 0 || x >= kDiagramWidth || y >= kDiagramHeight)
             ++outside;
         else
-            pixels_[Index(x, y)] = colour;
+            pixels_[static_cast<std::size_t>(y * kDiagramWidth + x)] = colour;
     }
     void SelectPen(Rgb colour) override { pen_ = colour; }
-    void MoveTo(int x, int y) override { x_ = x, y_ = y; }
+    void MoveTo(int x, int y) override { at_ = {x, y}; }
     void LineTo(int x, int y) override
     {
         // Straight lines only, as the diagram draws them.
-        while (x_ != x || y_ != y) {
-            SetPixel(x_, y_, pen_);
-            x_ += (x > x_) - (x < x_);
-            y_ += (y > y_) - (y < y_);
+        while (at_.x != x || at_.y != y) {
+            SetPixel(at_.x, at_.y, pen_);
+            at_.x += (x > at_.x) - (x < at_.x);
+            at_.y += (y > at_.y) - (y < at_.y);
         }
     }
-    void SelectFont(DiagramFont font) override { font_ = font; }
-    void SetTextColor(Rgb colour) override { textColour_ = colour; }
-    void TextOut(int x, int y, std::string_view text) override
-    {
-        texts.push_back({x, y, std::string(text), font_, textColour_});
-    }
-    TextExtent GetTextExtent(std::string_view text) override
-    {
-        return {7 * static_cast<int>(text.size()), font_ == DiagramFont::Label ? 14 : 16};
-    }
+    void SelectFont(DiagramFont) override {}
+    void SetTextColor(Rgb) override {}
+    void TextOut(int x, int y, std::string_view text) override { texts.push_back({x, y, std::string(text)}); }
+    TextExtent GetTextExtent(std::string_view text) override { return {7 * static_cast<int>(text.size()), 14}; }
     void DrawEdge(const PixelRect& rect, EdgeStyle style) override { edges.push_back({rect, style}); }
 
     std::vector<Text> texts;
-    std::vector<Edge> edges;
+    std::vector<std::pair<PixelRect, EdgeStyle>> edges;
     int outside = 0;
 
 private:
-    static std::size_t Index(int x, int y) { return static_cast<std::size_t>(y * kDiagramWidth + x); }
-
-    std::vector<Rgb> pixels_;
+    struct Point {
+        int x = 0;
+        int y = 0;
+    };
+    std::vector<Rgb> pixels_ = std::vector<Rgb>(static_cast<std::size_t>(kDiagramWidth * kDiagramHeight));
     Rgb pen_;
-    int x_ = 0;
-    int y_ = 0;
-    DiagramFont font_ = DiagramFont::Label;
-    Rgb textColour_;
+    Point at_;
 };
