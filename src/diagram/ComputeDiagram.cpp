@@ -66,7 +66,7 @@ void ComfortableWindowsOfDay(int day, const NightRecord& today, const NightRecor
 void WriteEventPoints(const NightRecord& record, int day, EventGrid& grid, Canvas& canvas)
 {
     for (int k = 6; k >= 0; --k) {
-        if (record.reach[static_cast<std::size_t>(k)] != AltitudeReach::Crosses && k != EventCode::Transit)
+        if (record.reach[static_cast<std::size_t>(k)] != AltitudeReach::Crosses && k != EventKind::Transit)
             continue;
         const std::optional<CellTime> cell = SplitTime(record.time[static_cast<std::size_t>(k)]);
         if (!cell)
@@ -111,7 +111,7 @@ void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, Ephemer
         theta0 += (2400.051262 + 5.162e-05 * previousT) * kCenturiesPerDay;
 
         NightRecord today;
-        for (const int k : {EventCode::NightStart, EventCode::NightEnd}) {
+        for (const int k : {EventKind::NightStart, EventKind::NightEnd}) {
             const auto n = static_cast<std::size_t>(k);
             const double t = yesterday.time[n];
             const RefinedTime refined = RefineEventTime(positions.Sun(ti + t * kCenturiesPerHour), t,

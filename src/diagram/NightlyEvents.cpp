@@ -102,7 +102,9 @@ NightRecord FirstEstimates(const Vec3& sun, const Vec3& object, double theta0, c
 ComfortableWindows FindComfortableWindows(const NightRecord& today, const NightRecord& yesterday,
                                           const NightRecord* dayBefore)
 {
-    constexpr int A = 3, B = 4, N0 = 5, N1 = 6;
+    // A and B: the object's passages at 10 degrees; N0 and N1: the night.
+    constexpr int A = EventKind::Ascending10, B = EventKind::Descending10;
+    constexpr int N0 = EventKind::NightStart, N1 = EventKind::NightEnd;
     ComfortableWindows windows;
     auto tryWindow = [&windows](double start, double end) {
         if (end > start)

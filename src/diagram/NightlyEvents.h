@@ -6,6 +6,7 @@
 
 #include "core/Calendar.h"
 #include "core/Vector.h"
+#include "diagram/EventGrid.h"
 
 #include <array>
 #include <optional>
@@ -19,7 +20,11 @@ inline constexpr double kMeanPerSiderealHour = 0.9972695756288856;
 inline constexpr double kCenturiesPerHour = 1.1407711613050422e-06;
 inline constexpr int kDiagramNights = 368;
 
-// The seven events of a night, by index (EventCode 0 to 6): the sine of the
+// The seven events of a night, indexes of a NightRecord: the event codes 0
+// (rise) to 6 (end of astronomical night).
+namespace EventKind = EventCode;
+
+// The seven events of a night, by EventKind index: the sine of the
 // altitude each one concerns and the sign of its hour angle. The -0 deg 34'
 // of the rise and set stands for refraction; nothing else is corrected.
 inline constexpr std::array<double, 7> kEventAltitudeSine = {-0.00989, -0.00989, -0.00989, 0.173648,
