@@ -45,14 +45,3 @@ static void BM_AsteroidListDialogFill9999(benchmark::State& state)
     ResetSelection();
 }
 BENCHMARK(BM_AsteroidListDialogFill9999)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

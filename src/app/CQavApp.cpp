@@ -8,6 +8,8 @@
 #include "app/Commands.h"
 #include "app/Icons.h"
 #include "app/UserPrompts.h"
+#include "catalog/SelectionState.h"
+#include "diagram/CDiagramView.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
 #include "platform/QtMessagePresenter.h"
@@ -125,6 +127,8 @@ bool CQavApp::InitInstance(const QStringList& arguments)
             return new CQavView(document, parent);
         });
     diagramTemplate_ = std::make_unique<CDocTemplate>(129, kDiagramDocumentString, nullptr);
+    diagramTemplate_->SetViewFactory(
+        [](CQavDoc& document, QWidget* parent) -> CView* { return new CDiagramView(document, parent); });
 
     document_ = std::make_unique<CQavDoc>();
     connect(document_.get(), &CQavDoc::recentFileUsed, this, [this](const QString& path) {
@@ -208,7 +212,7 @@ CMainFrame* CQavApp::CreateDiagramFrame()
 {
     if (!diagramTemplate_ || !diagramTemplate_->CanCreateView())
         return nullptr;
-    auto* frame = new CMainFrame(*this, *document_, *diagramTemplate_, true);
+    auto* frame = new CMainFrame(*this, *document_, *diagramTemplate_, Selection().diagramOpening);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     std::erase_if(diagramFrames_, [](const QPointer<CMainFrame>& old) { return old.isNull(); });
     diagramFrames_.emplace_back(frame);

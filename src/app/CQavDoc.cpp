@@ -245,10 +245,6 @@ void CQavDoc::OnEditClearAll()
 // Clear all is always available, also on an empty text.
 void CQavDoc::OnUpdateEditClearAll(CmdUI&) {}
 
-// The computations behind these commands come with their own windows.
-void CQavDoc::OnCometVisibility() {}
-void CQavDoc::OnAsteroidVisibility() {}
-
 // The dialog offers the first date of the last request; only OK writes.
 void CQavDoc::OnCometEphemeris()
 {

@@ -5,7 +5,9 @@
 // every command of Qav's own.
 
 #include "app/CommandTarget.h"
+#include "diagram/Canvas.h"
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <string>
@@ -27,6 +29,22 @@ public:
     int LeapFebruaryMarker = 0;
     // 'C' when the document's diagram shows a comet, 'A' an asteroid.
     int objectKind = 0;
+
+    // --- the visibility diagram (CQavDocDiagram.cpp), shared by every diagram window
+    // Computes the diagram of the current object, site and month and draws
+    // it into the diagram image.
+    void ComputeDiagram();
+    const QImage& diagramImage() const { return diagramImage_; }
+    // Draw into the image and return the area they covered.
+    PixelRect ShowInfoBox(int day, int hour, int minute);
+    PixelRect ShowLegend(int x, int y, int code);
+    bool LegendShown() const { return !legendSave_.isNull(); }
+    // Puts back the pixels under the legend and returns their area, or
+    // leaves the legend in the picture (Ctrl held on release).
+    PixelRect RestoreLegend();
+    void KeepLegend() { legendSave_ = QImage(); }
+    const PixelRect& infoBoxRect() const { return infoBoxRect_; }
+    const PixelRect& legendRect() const { return legendRect_; }
 
     // --- document state
     const QString& GetPathName() const { return pathName_; }
@@ -84,11 +102,18 @@ signals:
 private:
     void DeleteContents() {}
     QWidget* DialogParent() const;
+    // A visibility command: the request dialog, then a new diagram window.
+    void OpenDiagram(int kind);
 
     QString pathName_;
     QString title_;
     bool modified_ = false;
     std::vector<CView*> views_;
+
+    QImage diagramImage_;
+    QImage legendSave_;  // the pixels under the legend while it is shown
+    PixelRect infoBoxRect_;
+    PixelRect legendRect_;
 };
 
 // "sans nom": the title of a document that has no file yet.

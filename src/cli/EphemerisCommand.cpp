@@ -1,5 +1,7 @@
 #include "cli/EphemerisCommand.h"
 
+#include "cli/WorkingFolder.h"
+
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
 #include "catalog/SelectionRules.h"
@@ -79,34 +81,6 @@ bool ReadOptions(const std::vector<std::string>& arguments, Options& options, st
     }
     return true;
 }
-
-// Works in the catalogue folder and comes back to the previous one.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::string& folder)
-    {
-        if (folder.empty())
-            return;
-        std::error_code failure;
-        previous_ = std::filesystem::current_path(failure);
-        std::filesystem::current_path(folder, failure);
-        if (failure) {
-            previous_.clear();
-            throw FileError(FileError::CauseFromErrno(failure.value()), folder);
-        }
-    }
-    ~WorkingFolder()
-    {
-        std::error_code ignored;
-        if (!previous_.empty())
-            std::filesystem::current_path(previous_, ignored);
-    }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    std::filesystem::path previous_;
-};
 
 // Reads a whole number with the dialogs' reader (its message on refusal).
 bool ReadNumber(const Options& options, const std::string& name, int& value)

@@ -1,8 +1,10 @@
 #include "cli/QavCli.h"
 
+#include "cli/DiagramCommand.h"
 #include "cli/EphemerisCommand.h"
 
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -15,13 +17,17 @@ constexpr const char* kUsage =
     "  ephemeris (--comet N | --asteroid N) --first J/M/A [--days N] [--interval N]\n"
     "            [--equinox A] [-o FICHIER]\n"
     "                  éphéméride d'une comète (numéro N de la liste de COMETS.WDB)\n"
-    "                  ou d'un astéroïde (numéroté N dans ASTERS.DTB)\n"
+    "                  ou d'un astéroïde (numéroté N dans ASTERS.DTB)\n";
+
+constexpr const char* kGeneralOptions =
     "\n"
     "Options générales :\n"
     "  --dir DOSSIER   dossier des catalogues COMETS.WDB, SITES.NDB et ASTERS.DTB\n"
     "                  (par défaut : le dossier courant)\n"
     "  --help          affiche cette aide\n"
     "  --version       affiche la version\n";
+
+std::string Usage() { return std::string(kUsage) + kDiagramUsage + kGeneralOptions; }
 
 } // namespace
 
@@ -42,13 +48,13 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
         }
     }
     if (at == arguments.size()) {
-        err << kUsage;
+        err << Usage();
         return 2;
     }
     const std::string& first = arguments[at];
     const std::vector<std::string> rest(arguments.begin() + static_cast<std::ptrdiff_t>(at) + 1, arguments.end());
     if (first == "--help" || first == "-h") {
-        out << kUsage;
+        out << Usage();
         return 0;
     }
     if (first == "--version") {
@@ -57,6 +63,8 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     if (first == "ephemeris")
         return RunEphemerisCommand(rest, catalogueDir, out, err);
-    err << "qav-cli : argument inconnu « " << first << " ».\n\n" << kUsage;
+    if (first == "diagram")
+        return RunDiagramCommand(rest, catalogueDir, out, err);
+    err << "qav-cli : argument inconnu « " << first << " ».\n\n" << Usage();
     return 2;
 }

@@ -1,0 +1,164 @@
+#include "diagram/ComputeDiagram.h"
+
+#include "catalog/SiteRecord.h"
+#include "core/AstroConstants.h"
+#include "core/EphemerisRequest.h"
+#include "core/SunPrecession.h"
+#include "diagram/ChartDrawing.h"
+#include "diagram/DiagramObject.h"
+#include "diagram/EventGrid.h"
+#include "diagram/NightlyEvents.h"
+#include "platform/TextEncoding.h"
+
+#include <cmath>
+
+namespace {
+
+// The Sun and the object, geocentric and equatorial of date, AU. The
+// obliquity is that of 0h UT of day 0, kept for the whole diagram.
+class DiagramPositions {
+public:
+    DiagramPositions(const DiagramObject& object, double obliquity)
+        : object_(object), eclipticToEquator_(RotationX(obliquity))
+    {
+    }
+
+    Vec3 Sun(double t) const { return eclipticToEquator_ * SunGeocentricEcliptic(t); }
+
+    // rho = P Rx(eps0) h(d) + S, with P taken at the day's 0h UT (tday).
+    Vec3 Object(DayNumber d, const Mat3& toEquatorOfDate, const Vec3& sun) const
+    {
+        return toEquatorOfDate * object_.Heliocentric(d) + sun;
+    }
+
+private:
+    const DiagramObject& object_;
+    Mat3 eclipticToEquator_;
+};
+
+// Code 7 in the rows of a window that stays in one night, three rows short
+// of each end so that the points at its ends keep their legend.
+void MarkComfortableCells(EventGrid& grid, int column, const CellTime& start, const CellTime& end)
+{
+    for (int row = start.row + 3; row <= end.row - 3; ++row)
+        grid.Set(column, row, EventCode::Comfortable);
+}
+
+void ComfortableWindowsOfDay(int day, const NightRecord& today, const NightRecord& yesterday,
+                             const NightRecord* dayBefore, EventGrid& grid, Canvas& canvas)
+{
+    const ComfortableWindows windows = FindComfortableWindows(today, yesterday, dayBefore);
+    for (int w = 0; w < windows.count; ++w) {
+        const HourSpan& span = windows.spans[static_cast<std::size_t>(w)];
+        const std::optional<CellTime> start = SplitTime(span.start);
+        const std::optional<CellTime> end = SplitTime(span.end);
+        if (!start || !end)
+            continue;
+        const int column = day + 1 + start->night;
+        DrawComfortableWindow(canvas, column, *start, *end);
+        if (end->night == start->night)
+            MarkComfortableCells(grid, column, *start, *end);
+    }
+}
+
+} // namespace
+
+void WriteEventPoints(const NightRecord& record, int day, EventGrid& grid, Canvas& canvas)
+{
+    for (int k = 6; k >= 0; --k) {
+        if (record.reach[static_cast<std::size_t>(k)] != AltitudeReach::Crosses && k != EventKind::Transit)
+            continue;
+        const std::optional<CellTime> cell = SplitTime(record.time[static_cast<std::size_t>(k)]);
+        if (!cell)
+            continue;
+        const int column = day + cell->night;
+        if (grid.Set(column, cell->row, k))
+            canvas.SetPixel(ColumnX(column), RowY(cell->row), EventColour(k));
+    }
+}
+
+void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, EphemerisRequest& request,
+                    int& leapFebruaryMarker, EventGrid& grid, Canvas& canvas)
+{
+    // Day 0 is the last day of the month before the start month.
+    request.day = 0;
+    request.dayInterval = 1;
+    leapFebruaryMarker = 0;
+    grid.Reset();
+    const DayNumber d0 = RequestDayNumber(request);
+    const double t0 = d0 * kCenturiesPerDay;
+    const DiagramPositions positions(object, MeanObliquity(t0));
+    request.day = 1;
+    double theta0 = SiderealTimeAt0h(t0);
+    const SiteFrame frame = MakeSiteFrame(site);
+
+    DrawBackground(canvas);
+    canvas.SelectFont(DiagramFont::Label);
+    canvas.SetTextColor(DiagramColour::Label);
+
+    // Records i, i - 1 and i - 2, each night refined once from the one before.
+    NightRecord dayBefore;
+    NightRecord yesterday;
+    {
+        const Vec3 sun = positions.Sun(t0);
+        yesterday = FirstEstimates(sun, positions.Object(d0, object.ToEquatorOfDate(t0), sun), theta0, frame);
+    }
+    double previousT = t0;
+    for (int i = 1; i <= kDiagramNights; ++i) {
+        const double ti = t0 + i * kCenturiesPerDay;
+        const DayNumber di = d0 + i;
+        // Mean sidereal time advances by 24h 3m 56.555s a day.
+        theta0 += (2400.051262 + 5.162e-05 * previousT) * kCenturiesPerDay;
+
+        NightRecord today;
+        for (const int k : {EventKind::NightStart, EventKind::NightEnd}) {
+            const auto n = static_cast<std::size_t>(k);
+            const double t = yesterday.time[n];
+            const RefinedTime refined = RefineEventTime(positions.Sun(ti + t * kCenturiesPerHour), t,
+                                                        kEventAltitudeSine[n], theta0, frame, kEventHourAngleSign[n]);
+            today.time[n] = refined.time;
+            today.reach[n] = refined.reach;
+        }
+        const Mat3 toEquatorOfDate = object.ToEquatorOfDate(ti);
+        for (std::size_t n = 0; n <= 4; ++n) {
+            const double t = yesterday.time[n];
+            const Vec3 sun = positions.Sun(ti + t * kCenturiesPerHour);
+            const Vec3 rho = positions.Object(di + t / 24, toEquatorOfDate, sun);
+            const RefinedTime refined =
+                RefineEventTime(rho, t, kEventAltitudeSine[n], theta0, frame, kEventHourAngleSign[n]);
+            today.time[n] = refined.time;
+            today.reach[n] = refined.reach;
+        }
+
+        ComfortableWindowsOfDay(i, today, yesterday, i >= 11 ? &dayBefore : nullptr, grid, canvas);
+        WriteEventPoints(yesterday, i, grid, canvas);
+        if (request.day == 1)
+            DrawMonthBoundary(canvas, i, request.month, request.year);
+        AdvanceRequestDate(request, leapFebruaryMarker);
+
+        dayBefore = yesterday;
+        yesterday = today;
+        previousT = ti;
+    }
+
+    const NewMoonDays moons = MeanNewMoonDays(d0);
+    for (int m = 0; m < moons.count; ++m) {
+        const int j = moons.days[static_cast<std::size_t>(m)];
+        for (const int column : {j, j + 1}) {
+            for (int row = 0; row < 10; ++row) {
+                grid.Set(column, row, EventCode::NewMoon);
+                grid.Set(column, EventGrid::kRows - 1 - row, EventCode::NewMoon);
+            }
+        }
+        DrawNewMoon(canvas, j);
+    }
+
+    DrawHourLabels(canvas);
+    DrawTitleBox(canvas, object.TitleLine(), "Site : " + Windows1252ToUtf8(SiteName(site)));
+    DrawChartFrame(canvas, leapFebruaryMarker != 0);
+
+    // 368 steps of one day carried the date to the 3rd or 4th of the start
+    // month a year later: back to the 1st of the start month.
+    request.day = 1;
+    request.year -= 1;
+}

@@ -1,0 +1,7 @@
+#include "diagram/EventGrid.h"
+
+EventGrid& TheEventGrid()
+{
+    static EventGrid grid;
+    return grid;
+}

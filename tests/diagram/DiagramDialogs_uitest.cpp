@@ -1,0 +1,215 @@
+// The two diagram request dialogs: their lists and first choices, the month
+// check and its messages, the focus, and the site file the asteroid dialog holds.
+
+#include "catalog/CAsteroidListDlg.h"
+#include "catalog/SelectionState.h"
+#include "diagram/CAsteroidDiagramDlg.h"
+#include "diagram/CCometDiagramDlg.h"
+#include "platform/CatalogFile.h"
+#include "platform/DialogSupport.h"
+#include "platform/FileError.h"
+#include "platform/HelpTopic.h"
+#include "platform/Messages.h"
+#include "platform/QtText.h"
+#include "support/TempFolder.h"
+#include "support/UiTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCometTitle = QStringLiteral("Comète : Initialisation d'un diagramme de visibilité");
+const QString kAsteroidTitle = QStringLiteral("Astéroïde : initialisation d'un diagramme de visibilité");
+const QString kNewTitle = QStringLiteral("Initialisation d'un nouveau diagramme de visibilité");
+
+class DiagramDialogs : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSelection();
+        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
+            folder.CopySample(name);
+    }
+    void TearDown() override
+    {
+        ResetSelection();
+        CloseHelpWindow();
+    }
+
+    // OK with this month text; true when the dialog accepted.
+    template <typename Dialog>
+    static bool Ok(Dialog& dialog, const QString& month)
+    {
+        dialog.monthField()->setText(month);
+        Control<QPushButton>(&dialog, 1)->click();
+        return dialog.result() == QDialog::Accepted;
+    }
+
+    static void LoadCeres()
+    {
+        AsteroidCatalog catalog;
+        catalog.Load(std::string(20, ' ') + "   1", Selection().currentAsteroid);
+    }
+
+    TempFolder folder;
+    MessageRecorder messages;
+};
+
+} // namespace
+
+TEST_F(DiagramDialogs, CometDialogChoosesTheLastCometAndTheFirstSite)
+{
+    CCometDiagramDlg dialog(nullptr, QString(), kCometTitle);
+    EXPECT_EQ(dialog.windowTitle(), kCometTitle);
+    EXPECT_EQ(dialog.cometList()->objectName(), QStringLiteral("1043"));
+    EXPECT_EQ(dialog.cometList()->count(), 24);
+    EXPECT_EQ(dialog.cometList()->currentIndex(), 23);
+    EXPECT_EQ(Selection().cometIndex, 23);
+    EXPECT_EQ(CometName(Selection().currentComet), "2I/Borisov");
+    EXPECT_EQ(dialog.siteList()->count(), 17);
+    EXPECT_EQ(Selection().siteIndex, 0);
+    EXPECT_EQ(SiteName(Selection().currentSite), "Paris - Observatoire");
+    EXPECT_TRUE(dialog.siteList()->itemText(0).endsWith(QStringLiteral("1    Paris - Observatoire")));
+    EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
+    EXPECT_TRUE(messages.messages.empty());
+    Control<QPushButton>(&dialog, 9)->click();
+    ASSERT_NE(HelpWindowBrowser(), nullptr);
+    EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Comètes - frameset.htm"));
+
+    // A choice takes effect at once, and stays after Cancel.
+    emit dialog.cometList()->activated(4);
+    emit dialog.siteList()->activated(16);
+    EXPECT_EQ(CometName(Selection().currentComet), "12P/Pons-Brooks");
+    EXPECT_EQ(SiteName(Selection().currentSite), "Troms\xf8 (Norv\xe8ge)");
+    Selection().diagramOpening = true;
+    Control<QPushButton>(&dialog, 2)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(Selection().diagramOpening);
+    EXPECT_EQ(Selection().cometIndex, 4);
+    EXPECT_EQ(Selection().siteIndex, 16);
+
+    // The next dialog comes back to them.
+    CCometDiagramDlg again(nullptr, QStringLiteral("3/2024"), kNewTitle);
+    EXPECT_EQ(again.windowTitle(), kNewTitle);
+    EXPECT_EQ(again.cometList()->currentIndex(), 4);
+    EXPECT_EQ(again.siteList()->currentIndex(), 16);
+}
+
+TEST_F(DiagramDialogs, TheMonthIsCheckedOnOk)
+{
+    CCometDiagramDlg dialog(nullptr, QString(), kCometTitle);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    for (const QString& wrong : {QString(), QStringLiteral("13/2024"), QStringLiteral("12"), QStringLiteral("0/2024")}) {
+        messages.Clear();
+        dialog.cometList()->setFocus();
+        EXPECT_FALSE(Ok(dialog, wrong)) << wrong.toStdString();
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, "Vous avez entré une date incorrecte.\nRecommencez !");
+        EXPECT_EQ(messages.messages[0].caption, "Erreur !");
+        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(QApplication::focusWidget(), dialog.monthField());
+        EXPECT_EQ(dialog.monthField()->text(), wrong);
+    }
+    // The numbers read stay in the request, the month 13 included.
+    Ok(dialog, QStringLiteral("13/2024"));
+    EXPECT_EQ(Selection().diagram.month, 13);
+    EXPECT_EQ(Selection().diagram.year, 2024);
+
+    messages.Clear();
+    EXPECT_TRUE(Ok(dialog, QStringLiteral("12/2024")));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(Selection().ephemeris.month, 12);
+    EXPECT_EQ(Selection().diagramMonthText, "12/2024");
+    EXPECT_TRUE(Selection().diagramOpening);
+}
+
+TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
+{
+    folder.Write("COMETS.WDB", "");
+    SetCometName(Selection().currentComet, "Une comète d'avant");
+    CCometDiagramDlg dialog(nullptr, QStringLiteral("1/2025"), kCometTitle);
+    EXPECT_TRUE(messages.messages.empty());  // nothing read at index -1
+    EXPECT_EQ(dialog.cometList()->count(), 0);
+    EXPECT_EQ(Selection().cometIndex, -1);
+    EXPECT_EQ(dialog.siteList()->count(), 17);
+
+    EXPECT_FALSE(Ok(dialog, QStringLiteral("1/2025")));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].caption, "Erreur !");
+    EXPECT_NE(messages.messages[0].text.find("Le catalogue des comètes est vide"), std::string::npos);
+    EXPECT_FALSE(Selection().diagramOpening);
+
+    // The same when the catalogue cannot be read at all.
+    messages.Clear();
+    std::filesystem::remove(folder.path() / "COMETS.WDB");
+    CCometDiagramDlg missing(nullptr, QStringLiteral("1/2025"), kCometTitle);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Impossible de trouver COMETS.WDB.");
+    EXPECT_EQ(missing.siteList()->count(), 17);
+    EXPECT_FALSE(Ok(missing, QStringLiteral("1/2025")));
+}
+
+TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)
+{
+    {
+        CAsteroidDiagramDlg first(nullptr, QString(), kAsteroidTitle);
+        EXPECT_EQ(first.focusWidget(), first.selectionButton());
+        EXPECT_TRUE(first.asteroidName()->text().isEmpty());
+        // No asteroid: that message comes first, whatever the month.
+        EXPECT_FALSE(Ok(first, QStringLiteral("99/x")));
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
+        EXPECT_EQ(first.focusWidget(), first.selectionButton());
+        Control<QPushButton>(&first, 9)->click();
+        EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Astéroïdes - frameset.htm"));
+    }
+    LoadCeres();
+    CAsteroidDiagramDlg fromMenu(nullptr, QStringLiteral("2/2025"), kAsteroidTitle);
+    EXPECT_EQ(fromMenu.focusWidget(), fromMenu.monthField());
+    EXPECT_EQ(fromMenu.asteroidName()->text(), QStringLiteral("Ceres (1)"));
+    EXPECT_TRUE(fromMenu.siteList()->itemText(2).startsWith(QStringLiteral("3    Pic du Midi")));
+    CAsteroidDiagramDlg fromWindow(nullptr, QStringLiteral("2/2025"), kNewTitle);
+    EXPECT_EQ(fromWindow.focusWidget(), fromWindow.selectionButton());
+}
+
+TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
+{
+    LoadCeres();
+    {
+        CAsteroidDiagramDlg dialog(nullptr, QStringLiteral("2/2025"), kAsteroidTitle);
+        try {
+            CatalogFile("SITES.NDB", CatalogFile::Mode::Read);
+            ADD_FAILURE() << "SITES.NDB opened a second time";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.cause(), FileError::Cause::SharingViolation);
+        }
+        // Choices are read from the file held open.
+        emit dialog.siteList()->activated(1);
+        EXPECT_EQ(Selection().siteIndex, 1);
+        EXPECT_EQ(SiteName(Selection().currentSite), "Observatoire de Haute-Provence");
+
+        // "Sélection": the list loads its choice; the site field shows the
+        // site's bare name, and a month typed meanwhile is kept.
+        dialog.monthField()->setText(QStringLiteral("11/2026"));
+        WhenModalShown([](QWidget* list) {
+            auto* entries = list->findChild<QListWidget*>(QStringLiteral("1024"));
+            entries->setCurrentRow(0);
+            static_cast<QDialog*>(list)->accept();
+        });
+        dialog.selectionButton()->click();
+        EXPECT_EQ(dialog.asteroidName()->text(), FromWindows1252(Selection().currentAsteroid.name));
+        EXPECT_EQ(dialog.siteList()->currentText(), QStringLiteral("Observatoire de Haute-Provence"));
+        EXPECT_EQ(dialog.monthField()->text(), QStringLiteral("11/2026"));
+        EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
+        EXPECT_TRUE(Ok(dialog, QStringLiteral("11/2026")));
+        EXPECT_EQ(Selection().diagramMonthText, "11/2026");
+    }
+    EXPECT_NO_THROW(CatalogFile("SITES.NDB", CatalogFile::Mode::Read));
+}
