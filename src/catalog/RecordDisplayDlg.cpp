@@ -77,18 +77,15 @@ void RecordDisplayDlg::Finish(bool toTheRight, const QString& helpTopic)
 {
     layout_->addSpacing(6);
     layout_->addLayout(values_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
     auto* close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = CenteredRow({close});
     if (!helpTopic.isEmpty()) {
         auto* help = new QPushButton(QStringLiteral("Aide"), this);
         connect(help, &QPushButton::clicked, this, [helpTopic] { HelpTopic(helpTopic); });
-        buttons->addWidget(help);
+        buttons->insertWidget(2, help);
     }
-    buttons->addStretch();
     layout_->addLayout(buttons);
     layout_->setSizeConstraint(QLayout::SetFixedSize);
     if (parentWidget())

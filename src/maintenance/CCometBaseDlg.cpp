@@ -41,11 +41,7 @@ CCometBaseDlg::CCometBaseDlg(QWidget* parent) : QDialog(parent), list_(Numbered(
     auto* editFrame = new QGroupBox(QStringLiteral("Modification ou suppression d'un enregistrement"), this);
     auto* modify = Numbered(new QPushButton(QStringLiteral("Modification"), editFrame), 1096);
     auto* remove = Numbered(new QPushButton(QStringLiteral("Suppression"), editFrame), 1097);
-    auto* editButtons = new QHBoxLayout;
-    editButtons->addStretch();
-    editButtons->addWidget(modify);
-    editButtons->addWidget(remove);
-    editButtons->addStretch();
+    QHBoxLayout* editButtons = CenteredRow({modify, remove});
     auto* editLayout = new QVBoxLayout(editFrame);
     editLayout->addWidget(new QLabel(QStringLiteral("Sélection d'un enregistrement :"), editFrame));
     editLayout->addWidget(list_);
@@ -54,11 +50,7 @@ CCometBaseDlg::CCometBaseDlg(QWidget* parent) : QDialog(parent), list_(Numbered(
     auto* quit = new QPushButton(QStringLiteral("Quitter"), this);
     quit->setDefault(true);
     auto* help = Numbered(new QPushButton(QStringLiteral("Aide"), this), 1098);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(quit);
-    bottom->addWidget(help);
-    bottom->addStretch();
+    QHBoxLayout* bottom = CenteredRow({quit, help});
 
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(

@@ -1,6 +1,7 @@
 #include "maintenance/CConfirmDeleteDlg.h"
 
-#include <QHBoxLayout>
+#include "platform/DialogSupport.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,15 +16,10 @@ CConfirmDeleteDlg::CConfirmDeleteDlg(QWidget* owner) : QDialog(owner)
     yes->setAutoDefault(false);
     no->setDefault(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(question);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(CenteredRow({yes, no}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(yes, &QPushButton::clicked, this, &QDialog::accept);

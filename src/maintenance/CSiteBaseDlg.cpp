@@ -65,11 +65,7 @@ CSiteBaseDlg::CSiteBaseDlg(QWidget* parent)
     auto* deleteFrame = new QGroupBox(QStringLiteral("Suppression d'un enregistrement"), this);
     auto* coordinates = Numbered(new QPushButton(QStringLiteral("Coordonnées géographiques"), deleteFrame), 1109);
     auto* remove = Numbered(new QPushButton(QStringLiteral("Suppression"), deleteFrame), 1080);
-    auto* deleteButtons = new QHBoxLayout;
-    deleteButtons->addStretch();
-    deleteButtons->addWidget(coordinates);
-    deleteButtons->addWidget(remove);
-    deleteButtons->addStretch();
+    QHBoxLayout* deleteButtons = CenteredRow({coordinates, remove});
     auto* deleteLayout = new QVBoxLayout(deleteFrame);
     deleteLayout->addWidget(new QLabel(QStringLiteral("Choix de l'enregistrement :"), deleteFrame));
     deleteLayout->addWidget(list_);
@@ -78,11 +74,7 @@ CSiteBaseDlg::CSiteBaseDlg(QWidget* parent)
     auto* quit = new QPushButton(QStringLiteral("Quitter"), this);
     quit->setDefault(true);
     auto* help = Numbered(new QPushButton(QStringLiteral("Aide"), this), 9);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(quit);
-    bottom->addWidget(help);
-    bottom->addStretch();
+    QHBoxLayout* bottom = CenteredRow({quit, help});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(newFrame);

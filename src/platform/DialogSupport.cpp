@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
@@ -61,6 +62,16 @@ void BoundedLineEdit::Paste()
     while (!pasted.isEmpty() && !Fits(QString(kept).insert(start, pasted)))
         pasted.chop(1);
     insert(pasted);
+}
+
+QHBoxLayout* CenteredRow(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
+    return row;
 }
 
 void PlaceBeside(QWidget* display, const QWidget* owner, Beside side)

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <initializer_list>
 
 class QWidget;
 
@@ -45,6 +46,9 @@ protected:
 private:
     void Paste();
 };
+
+// A row holding `widgets` side by side, centred.
+class QHBoxLayout* CenteredRow(std::initializer_list<QWidget*> widgets);
 
 enum class Beside { Right, LeftBelow };
 

@@ -11,6 +11,7 @@
 #include "diagram/EventGrid.h"
 #include "diagram/InfoBox.h"
 #include "diagram/InstantView.h"
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
@@ -24,27 +25,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun QavCli(const std::string& arguments)
-{
-    CliRun run;
-    const std::string command = std::string(QAV_CLI_PATH) + " " + arguments;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer{};
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int wait = ::pclose(pipe);
-    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-    return run;
-}
 
 class DiagramCommand : public testing::Test {
 protected:
@@ -117,20 +97,20 @@ TEST_F(DiagramCommand, WritesThePictureAsPng)
 
 TEST_F(DiagramCommand, WrongArgumentsAndMissingFilesAreReported)
 {
-    const CliRun month = QavCli(Dir() + " diagram --comet 1 --site 1 --month 13/2024 2>&1");
+    const CliRun month = QavCli(Dir() + " diagram --comet 1 --site 1 --month 13/2024");
     EXPECT_EQ(month.status, 2);
-    EXPECT_EQ(month.out, "Vous avez entré une date incorrecte.\nRecommencez !\n");
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 18 --month 1/2024 2>&1").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 25 --site 1 --month 1/2024 2>&1").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --asteroid 1 --site 1 --month 1/2024 2>&1").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 --click 3 2>&1").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 2>&1").status, 2);
+    EXPECT_EQ(month.err, "Vous avez entré une date incorrecte.\nRecommencez !\n");
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 18 --month 1/2024").status, 2);
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 25 --site 1 --month 1/2024").status, 2);
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --asteroid 1 --site 1 --month 1/2024").status, 2);
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 --click 3").status, 2);
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1").status, 2);
 
     std::filesystem::remove(folder.path() / "SITES.NDB");
-    const CliRun missing = QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 2>&1");
+    const CliRun missing = QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024");
     EXPECT_EQ(missing.status, 3);
-    EXPECT_EQ(missing.out, "Impossible de trouver SITES.NDB.\n");
-    EXPECT_EQ(QavCli("--dir /nulle/part diagram 2>&1").status, 2);
+    EXPECT_EQ(missing.err, "Impossible de trouver SITES.NDB.\n");
+    EXPECT_EQ(QavCli("--dir /nulle/part diagram").status, 2);
 }
 
 // The window's "Ephéméride": a daily table from the 1st of the start month,

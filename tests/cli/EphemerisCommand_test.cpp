@@ -6,40 +6,13 @@
 #include "catalog/SelectionState.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "platform/TextEncoding.h"
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs qav-cli in `folder` with standard output and standard error apart.
-CliRun QavCli(const TempFolder& folder, const std::string& arguments)
-{
-    CliRun run;
-    const std::string errFile = (folder.path() / "stderr.txt").string();
-    const std::string command = std::string(QAV_CLI_PATH) + " " + arguments + " 2>'" + errFile + "'";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer{};
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int wait = ::pclose(pipe);
-    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-    run.err = folder.Read("stderr.txt");
-    return run;
-}
 
 class EphemerisCommand : public testing::Test {
 protected:
@@ -63,20 +36,20 @@ TEST_F(EphemerisCommand, WritesTheDocumentBytes)
     int marker = 0;
     const std::string table = CometEphemerisText(Selection(), marker);
 
-    const CliRun toFile = QavCli(data, "ephemeris --comet 5 --first 1/4/2024 -o essai.qav");
+    const CliRun toFile = QavCli("ephemeris --comet 5 --first 1/4/2024 -o essai.qav");
     EXPECT_EQ(toFile.status, 0) << toFile.err;
     EXPECT_EQ(data.Read("essai.qav"), table);
     EXPECT_TRUE(toFile.out.empty());
 
-    const CliRun toScreen = QavCli(data, "ephemeris --first=1/4/2024 --comet 5");
+    const CliRun toScreen = QavCli("ephemeris --first=1/4/2024 --comet 5");
     EXPECT_EQ(toScreen.status, 0);
     EXPECT_EQ(toScreen.out, Windows1252ToUtf8(table));
     EXPECT_NE(toScreen.out.find("Coordonnées équinoxe 2000.\r\n"), std::string::npos);
 
     // From another folder, with the asteroid defaults (interval 10).
     TempFolder elsewhere;
-    const CliRun ceres = QavCli(elsewhere, "--dir '" + data.path().string() + "' ephemeris --asteroid 1 --first 1/9/2024 "
-                                        "--days 2 --equinox 1950");
+    const CliRun ceres = QavCli("--dir '" + data.path().string() + "' ephemeris --asteroid 1 --first 1/9/2024 "
+                                "--days 2 --equinox 1950");
     EXPECT_EQ(ceres.status, 0) << ceres.err;
     EXPECT_NE(ceres.out.find("*** Astéroïde Ceres (1) ***\r\n\r\nCoordonnées équinoxe 1950."), std::string::npos);
     EXPECT_NE(ceres.out.find("\r\n11/ 9/2024 "), std::string::npos);
@@ -106,17 +79,17 @@ TEST_F(EphemerisCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
         {"ephemeris --comet 1 --first 1/1/2000 -o absent/x.qav", 3, "Impossible de trouver absent/x.qav.\n"},
     };
     for (const Case& c : cases) {
-        const CliRun run = QavCli(data, c.arguments);
+        const CliRun run = QavCli(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(run.err, c.err) << c.arguments;
         EXPECT_TRUE(run.out.empty()) << c.arguments;
     }
     std::remove("COMETS.WDB");
-    const CliRun missing = QavCli(data, "ephemeris --comet 1 --first 1/1/2000");
+    const CliRun missing = QavCli("ephemeris --comet 1 --first 1/1/2000");
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.err, "Impossible de trouver COMETS.WDB.\n");
 
-    const CliRun help = QavCli(data, "ephemeris --help");
+    const CliRun help = QavCli("ephemeris --help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--first J/M/A   date du premier jour"), std::string::npos);
 }

@@ -1,0 +1,40 @@
+#pragma once
+// qav-cli run as a process, as a script would: its status, its standard
+// output and its standard error apart.
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline CliRun QavCli(const std::string& arguments)
+{
+    CliRun run;
+    const std::filesystem::path errFile =
+        std::filesystem::temp_directory_path() / ("qav-cli-stderr-" + std::to_string(::getpid()) + ".txt");
+    const std::string command = std::string(QAV_CLI_PATH) + " " + arguments + " 2>'" + errFile.string() + "'";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer{};
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
+    const int wait = ::pclose(pipe);
+    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    std::ifstream err(errFile, std::ios::binary);
+    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    err.close();
+    std::filesystem::remove(errFile);
+    return run;
+}
