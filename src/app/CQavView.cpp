@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -87,9 +88,36 @@ std::string CQavView::GetText() const { return DocumentTextToBytes(document()->t
 
 void CQavView::SetText(std::string_view bytes)
 {
+    const QString text = DocumentBytesToText(bytes);
+    ChooseWrapMode(text, false);
     settingText_ = true;
-    setPlainText(DocumentBytesToText(bytes));
+    setPlainText(text);
     settingText_ = false;
+}
+
+// Lines wrap between words. A very long line (a file that is not an
+// ephemeris, a megabyte with no line end) wraps anywhere instead: Qt's search
+// for word boundaries takes time that grows with the square of a run without
+// spaces, and such a file would freeze the window for a minute. The mode is
+// set before the text is laid out.
+void CQavView::ChooseWrapMode(const QString& text, bool added)
+{
+    constexpr qsizetype kLongestWordWrappedLine = 20000;
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    for (QTextBlock block = document()->begin(); added && block.isValid(); block = block.next())
+        longest = std::max<qsizetype>(longest, block.length() + text.size());
+    const QTextOption::WrapMode mode = longest > kLongestWordWrappedLine ? QTextOption::WrapAnywhere
+                                                                         : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode)
+        setWordWrapMode(mode);
 }
 
 std::size_t CQavView::ByteCount() const
@@ -145,6 +173,7 @@ void CQavView::insertFromMimeData(const QMimeData* source)
         text = DocumentBytesToText(std::string_view(bytes).substr(0, keep));
         QApplication::beep();
     }
+    ChooseWrapMode(text, true);
     QTextCursor cursor = textCursor();
     cursor.insertText(text);
     setTextCursor(cursor);

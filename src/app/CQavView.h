@@ -44,6 +44,9 @@ protected:
 
 private:
     void ApplyFont();
+    // Chooses how lines wrap for a text about to replace the whole text, or
+    // to be added to it.
+    void ChooseWrapMode(const QString& text, bool added);
     bool Fits(std::size_t addedBytes) const;
     std::size_t SelectedByteCount() const;
 

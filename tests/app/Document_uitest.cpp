@@ -101,6 +101,9 @@ TEST_F(Document, SizeLimitAcceptsTheLastByteAndResetsBeyondIt)
     ASSERT_TRUE(app().OpenDocumentFile(QString::fromStdString(fits.string())));
     EXPECT_EQ(view().ByteCount(), full.size());
     EXPECT_EQ(doc().Serialize(), full);
+    // A megabyte without line ends wraps anywhere: wrapping between words
+    // would freeze the window for a minute.
+    EXPECT_EQ(view().wordWrapMode(), QTextOption::WrapAnywhere);
 
     const auto over = folder.Write("trop.qav", full + "b");
     EXPECT_FALSE(app().OpenDocumentFile(QString::fromStdString(over.string())));
@@ -113,10 +116,21 @@ TEST_F(Document, SizeLimitAcceptsTheLastByteAndResetsBeyondIt)
     EXPECT_FALSE(doc().IsModified());
 }
 
+TEST_F(Document, EphemerisLinesWrapBetweenWords)
+{
+    ASSERT_TRUE(Start());
+    view().SetText("Date(0hET)    Asc.dr.     D\xE9" "c.\r\n 1/ 7/2020    5 55.39   26 19.1\r\n");
+    EXPECT_EQ(view().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
 TEST_F(Document, TypingStopsAtTheLimit)
 {
     ASSERT_TRUE(Start());
-    view().SetText(std::string(1048574, 'a'));
+    std::string lines;
+    while (lines.size() < 1048574 - 80)
+        lines += std::string(78, 'a') + "\r\n";
+    lines += std::string(1048574 - lines.size(), 'z');
+    view().SetText(lines);
     view().moveCursor(QTextCursor::End);
     QTest::keyClicks(&view(), QStringLiteral("bc"));
     EXPECT_EQ(view().ByteCount(), 1048575u);
