@@ -1,3 +1,4 @@
+#include "BenchObjects.h"
 #include "catalog/AsteroidRecord.h"
 #include "catalog/CometRecord.h"
 #include "catalog/SiteRecord.h"
@@ -13,18 +14,9 @@
 // from Paris, as a month step computes them.
 static void BM_DiagramEvents(benchmark::State& state)
 {
-    CometRecord comet{};
-    comet.perihelionTime = 31452.9;
-    comet.perihelionDistance = 0.5860;
-    comet.eccentricity = 0.96714;
-    comet.argPerihelion = 111.33 * 0.01745329252;
-    comet.ascendingNode = 58.42 * 0.01745329252;
-    comet.inclination = 162.26 * 0.01745329252;
-    comet.equinox = 2000;
+    const CometRecord comet = Halley();
     const AsteroidRecord noAsteroid;
-    SiteRecord paris{};
-    paris.longitude = -0.1558;
-    paris.latitude = 48.8364 * 0.01745329252;
+    const SiteRecord paris = Paris();
     const DiagramObject object(kCometKind, comet, noAsteroid);
     EphemerisRequest request{1, 1, 1986, 0, 1, 0};
     int leapFebruaryMarker = 0;

@@ -1,3 +1,4 @@
+#include "BenchObjects.h"
 #include "app/CQavDoc.h"
 #include "catalog/SelectionState.h"
 #include "diagram/CDiagramView.h"
@@ -14,18 +15,8 @@ void ChooseHalleyFromParis()
 {
     ResetSelection();
     SelectionState& state = Selection();
-    CometRecord& comet = state.currentComet;
-    SetCometName(comet, "1P/Halley");
-    comet.perihelionTime = 31452.9;
-    comet.perihelionDistance = 0.5860;
-    comet.eccentricity = 0.96714;
-    comet.argPerihelion = 111.33 * 0.01745329252;
-    comet.ascendingNode = 58.42 * 0.01745329252;
-    comet.inclination = 162.26 * 0.01745329252;
-    comet.equinox = 2000;
-    SetSiteName(state.currentSite, "Paris - Observatoire");
-    state.currentSite.longitude = -0.1558;
-    state.currentSite.latitude = 48.8364 * 0.01745329252;
+    state.currentComet = Halley();
+    state.currentSite = Paris();
     state.diagram.month = 1;
     state.diagram.year = 1986;
 }

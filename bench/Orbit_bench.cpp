@@ -1,3 +1,4 @@
+#include "BenchObjects.h"
 #include "catalog/AsteroidRecord.h"
 #include "catalog/CometRecord.h"
 #include "core/Orbit.h"
@@ -22,13 +23,7 @@ BENCHMARK_CAPTURE(SolveOnBranch, hyperbolic_e3_36, 3.36, 5.0);
 // 1P/Halley, elements J2000, a year after perihelion.
 static void BM_CometPosition(benchmark::State& state)
 {
-    CometRecord comet{};
-    comet.perihelionTime = 31452.9;
-    comet.perihelionDistance = 0.5860;
-    comet.eccentricity = 0.96714;
-    comet.argPerihelion = 111.33 * 0.01745329252;
-    comet.ascendingNode = 58.42 * 0.01745329252;
-    comet.inclination = 162.26 * 0.01745329252;
+    const CometRecord comet = Halley();
     double t = comet.perihelionTime + 365;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CometHeliocentricPosition(comet, t));

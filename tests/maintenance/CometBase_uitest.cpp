@@ -42,10 +42,7 @@ void TypeNewComet(QWidget* entry)
 
 std::vector<std::string> Names(const std::string& bytes)
 {
-    std::vector<std::string> names;
-    for (std::size_t k = 0; k < bytes.size() / sizeof(CometRecord); ++k)
-        names.push_back(CometName(RecordAt<CometRecord>(bytes, k)));
-    return names;
+    return RecordNames<CometRecord>(bytes, [](const CometRecord& record) { return CometName(record); });
 }
 
 } // namespace

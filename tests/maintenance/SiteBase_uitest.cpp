@@ -33,10 +33,7 @@ void TypeSite(const QWidget* dialog, const QString& name, const QString& latitud
 
 std::vector<std::string> Names(const std::string& bytes)
 {
-    std::vector<std::string> names;
-    for (std::size_t k = 0; k < bytes.size() / sizeof(SiteRecord); ++k)
-        names.push_back(SiteName(RecordAt<SiteRecord>(bytes, k)));
-    return names;
+    return RecordNames<SiteRecord>(bytes, [](const SiteRecord& record) { return SiteName(record); });
 }
 
 } // namespace

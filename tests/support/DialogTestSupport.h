@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <string>
+#include <vector>
 
 inline void Type(const QWidget* dialog, int id, const QString& text) { Control<QLineEdit>(dialog, id)->setText(text); }
 inline QString FieldText(const QWidget* dialog, int id) { return Control<QLineEdit>(dialog, id)->text(); }
@@ -55,4 +56,14 @@ Record RecordAt(const std::string& bytes, std::size_t index)
     Record record{};
     bytes.copy(reinterpret_cast<char*>(&record), sizeof record, index * sizeof record);
     return record;
+}
+
+// The names of the whole records of a catalogue's bytes, in file order.
+template <typename Record, typename NameOf>
+std::vector<std::string> RecordNames(const std::string& bytes, NameOf nameOf)
+{
+    std::vector<std::string> names;
+    for (std::size_t k = 0; k < bytes.size() / sizeof(Record); ++k)
+        names.push_back(nameOf(RecordAt<Record>(bytes, k)));
+    return names;
 }
