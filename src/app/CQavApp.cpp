@@ -7,9 +7,12 @@
 #include "app/CQavView.h"
 #include "app/Commands.h"
 #include "app/Icons.h"
+#include "app/StartOptions.h"
 #include "app/UserPrompts.h"
 #include "catalog/SelectionState.h"
 #include "diagram/CDiagramView.h"
+#include "platform/DataFolders.h"
+#include "platform/FileError.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
 #include "platform/QtMessagePresenter.h"
@@ -26,6 +29,8 @@
 #include <QTranslator>
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
+#include <iostream>
 
 namespace {
 
@@ -324,17 +329,38 @@ private:
     bool reported_ = false;
 };
 
+// Enters the working folder; false (after the message) when it cannot be entered.
+bool EnterWorkingFolder(const std::string& dirOption)
+{
+    const std::filesystem::path folder = WorkingFolderFor(dirOption);
+    std::error_code failure;
+    std::filesystem::current_path(folder, failure);
+    if (failure)
+        ReportFileError(FileError(FileError::CauseFromErrno(failure.value()), folder.string()));
+    return !failure;
+}
+
 } // namespace
 
 int RunQav(int argc, char** argv)
 {
     QElapsedTimer clock;
     clock.start();
-    QApplication application(argc, argv);
+    StartOptions options = ReadStartOptions(std::vector<std::string>(argv, argv + argc), std::cout, std::cerr);
+    if (options.exitNow)
+        return options.exitCode;
+    std::vector<char*> qtArguments;
+    for (std::string& argument : options.arguments)
+        qtArguments.push_back(argument.data());
+    qtArguments.push_back(nullptr);
+    int qtCount = static_cast<int>(options.arguments.size());
+    QApplication application(qtCount, qtArguments.data());
     // QApplication takes the locale from the environment; numbers are always
     // written and read with a point.
     std::setlocale(LC_NUMERIC, "C");
     application.setApplicationName(CQavApp::kAppKey);
+    // Ties the windows to the installed menu entry and its icon.
+    application.setDesktopFileName(QStringLiteral("io.github.qav_astro.Qav"));
     application.setWindowIcon(ApplicationIcon());
     QTranslator qtFrench;
     if (qtFrench.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -343,6 +369,10 @@ int RunQav(int argc, char** argv)
 
     QtMessagePresenter messageBoxes;
     InstallMessagePresenter(&messageBoxes);
+    if (!EnterWorkingFolder(options.dir)) {
+        InstallMessagePresenter(nullptr);
+        return 3;
+    }
 
     CQavApp app;
     QObject::connect(&app, &CQavApp::exitRequested, &application, &QApplication::quit, Qt::QueuedConnection);

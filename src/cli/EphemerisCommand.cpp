@@ -37,7 +37,7 @@ constexpr const char* kHelp =
     "  --equinox A     équinoxe des coordonnées (par défaut 2000)\n"
     "  -o FICHIER      écrit le fichier .qav (Windows-1252) au lieu de la sortie\n"
     "                  standard (UTF-8) ; les lignes finissent par CR LF dans les deux cas\n"
-    "  --dir DOSSIER   dossier des catalogues (par défaut : le dossier courant)\n"
+    "  --dir DOSSIER   dossier des catalogues (par défaut : voir qav-cli --help)\n"
     "\n"
     "Codes de sortie : 0 tableau écrit, 2 valeur refusée, 3 fichier illisible ou\n"
     "impossible à écrire.\n";

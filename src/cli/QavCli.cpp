@@ -2,6 +2,7 @@
 
 #include "cli/DiagramCommand.h"
 #include "cli/EphemerisCommand.h"
+#include "platform/DataFolders.h"
 
 #include <ostream>
 #include <string>
@@ -23,11 +24,10 @@ constexpr const char* kGeneralOptions =
     "\n"
     "Options générales :\n"
     "  --dir DOSSIER   dossier des catalogues COMETS.WDB, SITES.NDB et ASTERS.DTB\n"
-    "                  (par défaut : le dossier courant)\n"
     "  --help          affiche cette aide\n"
-    "  --version       affiche la version\n";
+    "  --version       affiche la version\n\n";
 
-std::string Usage() { return std::string(kUsage) + kDiagramUsage + kGeneralOptions; }
+std::string Usage() { return std::string(kUsage) + kDiagramUsage + kGeneralOptions + kWorkingFolderHelp; }
 
 } // namespace
 
@@ -61,6 +61,9 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
         out << "qav-cli " << QAV_VERSION << "\n";
         return 0;
     }
+    // Without --dir, the same working folder as Qav's.
+    if (catalogueDir.empty())
+        catalogueDir = WorkingFolderFor("").string();
     if (first == "ephemeris")
         return RunEphemerisCommand(rest, catalogueDir, out, err);
     if (first == "diagram")

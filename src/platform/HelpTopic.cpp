@@ -1,7 +1,10 @@
 #include "platform/HelpTopic.h"
 
+#include "platform/DataFolders.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScreen>
@@ -11,19 +14,11 @@ namespace {
 
 QPointer<QTextBrowser> helpWindow;
 
-// help/ beside the program, where it is installed, or in the source tree.
-QString HelpFolder()
+// The help pages installed with the program, or those of the source tree.
+QString HelpPages()
 {
-    const QString program = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {
-        program + QStringLiteral("/help"),
-        program + QStringLiteral("/../share/qav/help"),
-        QStringLiteral(QAV_SOURCE_HELP_DIR),
-    };
-    for (const QString& folder : candidates)
-        if (QFileInfo(folder + QStringLiteral("/html")).isDir())
-            return QDir(folder).canonicalPath();
-    return {};
+    const std::filesystem::path folder = HelpFolder();
+    return folder.empty() ? QString() : QDir(QFile::decodeName(folder.c_str())).canonicalPath();
 }
 
 } // namespace
@@ -36,7 +31,7 @@ QString HelpTopicPath(const QString& topic)
     const QString inside = topic.mid(separator + 2);
     if (!inside.startsWith(QLatin1Char('/')) || inside.contains(QStringLiteral("..")))
         return {};
-    const QString folder = HelpFolder();
+    const QString folder = HelpPages();
     return folder.isEmpty() ? QString() : folder + inside;
 }
 

@@ -17,12 +17,13 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun QavCli(const std::string& arguments)
+// Runs a shell command line.
+inline CliRun RunCommand(const std::string& commandLine)
 {
     CliRun run;
     const std::filesystem::path errFile =
         std::filesystem::temp_directory_path() / ("qav-cli-stderr-" + std::to_string(::getpid()) + ".txt");
-    const std::string command = std::string(QAV_CLI_PATH) + " " + arguments + " 2>'" + errFile.string() + "'";
+    const std::string command = "{ " + commandLine + "; } 2>'" + errFile.string() + "'";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
         return run;
@@ -37,4 +38,10 @@ inline CliRun QavCli(const std::string& arguments)
     err.close();
     std::filesystem::remove(errFile);
     return run;
+}
+
+// qav-cli in the current folder, whatever QAV_HOME the tests run with.
+inline CliRun QavCli(const std::string& arguments)
+{
+    return RunCommand("env -u QAV_HOME " + std::string(QAV_CLI_PATH) + " " + arguments);
 }
