@@ -5,8 +5,11 @@
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
 #include "catalog/SelectionState.h"
+#include "core/ApparentPlace.h"
 #include "core/AstroConstants.h"
 #include "core/Calendar.h"
+#include "core/Orbit.h"
+#include "diagram/DiagramObject.h"
 #include "ephemeris/EphemerisQuantities.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "platform/Messages.h"
@@ -165,8 +168,11 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
     const Place b1950 = place(1950, 2000);
     EXPECT_NEAR(b1950.raMinutes, 2.56, 0.02);
     EXPECT_NEAR(b1950.decArcminutes, 16.7, 0.15);
-    const Place anyOtherYear = place(1900, 2000);  // taken as 1950
-    EXPECT_NEAR(anyOtherYear.raMinutes, b1950.raMinutes, 1e-9);
+    // Any other year is precessed from its own equinox: the 1900 vernal point
+    // in J2000 coordinates is at 0h 5.12m, +33.4' (PyEphem 4.1.4).
+    const Place b1900 = place(1900, 2000);
+    EXPECT_NEAR(b1900.raMinutes, 5.12, 0.02);
+    EXPECT_NEAR(b1900.decArcminutes, 33.4, 0.15);
     const Place back = place(1950, 1950);
     EXPECT_NEAR(back.raMinutes, 0.0, 0.02);
     EXPECT_NEAR(back.decArcminutes, 0.0, 0.15);
@@ -181,6 +187,52 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
     const Place asteroid1950 = ReadPlace(Lines(AsteroidEphemerisText(Selection(), marker)).at(6), 14, 25);
     EXPECT_NEAR(asteroid1950.raMinutes, -2.56, 0.02);
     EXPECT_NEAR(asteroid1950.decArcminutes, -16.7, 0.15);
+}
+
+// One orbit, 12P/Pons-Brooks, with its angles referred to three equinoxes:
+// 2000 as in the catalogue, 1975 and 1950 carried from them by PyEphem 4.1.4
+// (IAU 1976 precession of the orbit's pole and perihelion directions). The
+// table and the diagram must put the comet at one place whatever the year.
+TEST_F(EphemerisWriter, ElementsOfAnyEquinoxGiveOneSkyPosition)
+{
+    struct Angles {
+        int equinox;
+        double omega, node, inclination;  // degrees
+    };
+    auto comet = [](const Angles& a) {
+        constexpr double degree = 0.017453292519943295;
+        CometRecord record{};
+        record.perihelionTime = DayNumberFromDate(20.8249, 4, 2024);
+        record.perihelionDistance = 0.781076;
+        record.eccentricity = 0.95475;
+        record.argPerihelion = a.omega * degree;
+        record.ascendingNode = a.node * degree;
+        record.inclination = a.inclination * degree;
+        record.equinox = a.equinox;
+        return record;
+    };
+    auto arcseconds = [](const Vec3& a, const Vec3& b) {
+        return std::atan2(Norm(Cross(a, b)), Dot(a, b)) * 206264.80624709636;
+    };
+    const CometRecord j2000 = comet({2000, 198.9678, 255.8177, 74.169});
+    const AsteroidRecord noAsteroid;
+    for (const Angles& angles : {Angles{1975, 198.9711506, 255.4675625, 74.1695175},
+                                 Angles{1950, 198.9745010, 255.1174636, 74.1700419}}) {
+        const CometRecord other = comet(angles);
+        for (const DayNumber d : {DayNumberFromDate(1, 4, 2024), DayNumberFromDate(15, 1, 2025)}) {
+            const Mat3 output = OutputPrecession(2000);
+            const Vec3 table = ApparentPlaceAt(d, CometHeliocentricPosition(other, d), other.equinox, output).geocentric;
+            const Vec3 reference = ApparentPlaceAt(d, CometHeliocentricPosition(j2000, d), 2000, output).geocentric;
+            EXPECT_LT(arcseconds(table, reference), 2.0) << angles.equinox;
+
+            const double t = d * kCenturiesPerDay;
+            const Vec3 diagram = DiagramObject(kCometKind, other, noAsteroid).ToEquatorOfDate(t) *
+                                 CometHeliocentricPosition(other, d);
+            const Vec3 diagramReference = DiagramObject(kCometKind, j2000, noAsteroid).ToEquatorOfDate(t) *
+                                          CometHeliocentricPosition(j2000, d);
+            EXPECT_LT(arcseconds(diagram, diagramReference), 2.0) << angles.equinox;
+        }
+    }
 }
 
 TEST_F(EphemerisWriter, SampleCatalogueTables)
