@@ -73,16 +73,17 @@ TEST(InfoBox, DatesCountFromTheDayBeforeTheStartMonth)
 
 TEST(InstantView, ThePoleStarAndTheSunWhereTheyShouldBe)
 {
-    // At Tromsø on the equinox of March 2025, at 10h 44m UT (the Sun's
-    // transit): the Sun due south, 90 - 69.65 degrees high; an object at the
-    // pole due north, as high as the latitude.
+    // At Tromsø on 20 March 2025 at 10h 44m UT, seven minutes before the
+    // Sun's transit: the Sun 20.364 degrees high, 2.020 degrees east of south
+    // (PyEphem 4.1.4, no refraction); an object at the pole due north, as
+    // high as the latitude.
     const CometRecord comet = PolarComet(true);
     const AsteroidRecord noAsteroid;
     const DiagramObject object(kCometKind, comet, noAsteroid);
     EphemerisRequest request{1, 3, 2025, 0, 1, 0};
     const InstantViewResult view = InstantView(object, Tromso(), request, 20, 10, 44);
-    EXPECT_NEAR(view.sunAltitude / kDegree, 20.35, 0.5);
-    EXPECT_NEAR(view.sunAzimuth / kDegree, 0.0, 2.0);
+    EXPECT_NEAR(view.sunAltitude / kDegree, 20.364, 0.05);
+    EXPECT_NEAR(view.sunAzimuth / kDegree, -2.020, 0.1);
     EXPECT_NEAR(view.objectAltitude / kDegree, 69.65, 0.5);
     EXPECT_NEAR(std::fabs(view.objectAzimuth / kDegree), 180.0, 20.0);
     // 5 + 5 log10(1000) + 10 log10(1000): 50, give or take the Earth's orbit.
