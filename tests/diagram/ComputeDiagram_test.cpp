@@ -122,7 +122,8 @@ TEST(ComputeDiagram, ObjectThatNeverSetsAt69NorthAndSummerWithoutNight)
         EXPECT_FALSE(codes.contains(absent)) << absent;
     // The first estimate lies within minutes of the next night's transit.
     EXPECT_TRUE(diagram->TransitEveryNight());
-    EXPECT_NEAR(diagram->RowOf(ColumnOfDay(0), EventCode::Transit), diagram->RowOf(ColumnOfDay(1), EventCode::Transit), 2);
+    EXPECT_NEAR(diagram->RowOf(ColumnOfDay(0), EventCode::Transit),
+                diagram->RowOf(ColumnOfDay(1), EventCode::Transit), 2);
     // In January the comfortable period fills the whole astronomical night.
     for (int day = 1; day <= 31; ++day) {
         const int column = ColumnOfDay(day);

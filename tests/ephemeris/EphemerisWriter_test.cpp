@@ -10,6 +10,7 @@
 #include "core/Calendar.h"
 #include "core/Orbit.h"
 #include "diagram/DiagramObject.h"
+#include "support/DiagramFixtures.h"
 #include "ephemeris/EphemerisQuantities.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "platform/Messages.h"
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -195,42 +197,30 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
 // table and the diagram must put the comet at one place whatever the year.
 TEST_F(EphemerisWriter, ElementsOfAnyEquinoxGiveOneSkyPosition)
 {
-    struct Angles {
-        int equinox;
-        double omega, node, inclination;  // degrees
-    };
-    auto comet = [](const Angles& a) {
-        constexpr double degree = 0.017453292519943295;
-        CometRecord record{};
-        record.perihelionTime = DayNumberFromDate(20.8249, 4, 2024);
-        record.perihelionDistance = 0.781076;
-        record.eccentricity = 0.95475;
-        record.argPerihelion = a.omega * degree;
-        record.ascendingNode = a.node * degree;
-        record.inclination = a.inclination * degree;
-        record.equinox = a.equinox;
-        return record;
-    };
-    auto arcseconds = [](const Vec3& a, const Vec3& b) {
-        return std::atan2(Norm(Cross(a, b)), Dot(a, b)) * 206264.80624709636;
-    };
-    const CometRecord j2000 = comet({2000, 198.9678, 255.8177, 74.169});
+    const CometRecord j2000 = PonsBrooks();
     const AsteroidRecord noAsteroid;
-    for (const Angles& angles : {Angles{1975, 198.9711506, 255.4675625, 74.1695175},
-                                 Angles{1950, 198.9745010, 255.1174636, 74.1700419}}) {
-        const CometRecord other = comet(angles);
+    auto arcseconds = [](const Vec3& a, const Vec3& b) {
+        return std::atan2(Norm(Cross(a, b)), Dot(a, b)) * 206264.8;
+    };
+    // Equinox, then omega, node and inclination in degrees.
+    for (const auto& [equinox, omega, node, inclination] : {std::tuple{1975, 198.9711506, 255.4675625, 74.1695175},
+                                                             std::tuple{1950, 198.9745010, 255.1174636, 74.1700419}}) {
+        CometRecord other = j2000;
+        other.equinox = equinox;
+        other.argPerihelion = omega * kFixtureDegree;
+        other.ascendingNode = node * kFixtureDegree;
+        other.inclination = inclination * kFixtureDegree;
         for (const DayNumber d : {DayNumberFromDate(1, 4, 2024), DayNumberFromDate(15, 1, 2025)}) {
-            const Mat3 output = OutputPrecession(2000);
-            const Vec3 table = ApparentPlaceAt(d, CometHeliocentricPosition(other, d), other.equinox, output).geocentric;
-            const Vec3 reference = ApparentPlaceAt(d, CometHeliocentricPosition(j2000, d), 2000, output).geocentric;
-            EXPECT_LT(arcseconds(table, reference), 2.0) << angles.equinox;
-
-            const double t = d * kCenturiesPerDay;
-            const Vec3 diagram = DiagramObject(kCometKind, other, noAsteroid).ToEquatorOfDate(t) *
-                                 CometHeliocentricPosition(other, d);
-            const Vec3 diagramReference = DiagramObject(kCometKind, j2000, noAsteroid).ToEquatorOfDate(t) *
-                                          CometHeliocentricPosition(j2000, d);
-            EXPECT_LT(arcseconds(diagram, diagramReference), 2.0) << angles.equinox;
+            auto table = [d](const CometRecord& c) {
+                const Vec3 position = CometHeliocentricPosition(c, d);
+                return ApparentPlaceAt(d, position, c.equinox, OutputPrecession(2000)).geocentric;
+            };
+            auto diagram = [&](const CometRecord& c) {
+                return DiagramObject(kCometKind, c, noAsteroid).ToEquatorOfDate(d * kCenturiesPerDay) *
+                       CometHeliocentricPosition(c, d);
+            };
+            EXPECT_LT(arcseconds(table(other), table(j2000)), 2.0) << equinox;
+            EXPECT_LT(arcseconds(diagram(other), diagram(j2000)), 2.0) << equinox;
         }
     }
 }

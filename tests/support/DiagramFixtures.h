@@ -61,6 +61,23 @@ inline SiteRecord HauteProvence()
 
 inline SiteRecord Paris() { return MakeSite("Paris - Observatoire", -0.15581481481481482, 48.83640635119027); }
 
+// 12P/Pons-Brooks as in the sample COMETS.WDB (MPEC 2022, equinox 2000).
+inline CometRecord PonsBrooks()
+{
+    CometRecord comet{};
+    SetCometName(comet, "12P/Pons-Brooks");
+    comet.perihelionTime = DayNumberFromDate(20.8249, 4, 2024);
+    comet.perihelionDistance = 0.781076;
+    comet.eccentricity = 0.95475;
+    comet.argPerihelion = 198.9678 * kFixtureDegree;
+    comet.ascendingNode = 255.8177 * kFixtureDegree;
+    comet.inclination = 74.169 * kFixtureDegree;
+    comet.magnitudeCoef1 = 9.0;
+    comet.magnitudeCoef2 = 10.0;
+    comet.equinox = 2000;
+    return comet;
+}
+
 inline SiteRecord MaunaKea() { return MakeSite("Mauna Kea (Haw\xefi)", 10.365, 19.826666666731086); }
 
 // (4) Vesta as in the sample ASTERS.DTB: JPL's osculating elements at
