@@ -26,11 +26,11 @@ Vec3 SunEquatorial(DayNumber instant, const Mat3& outputPrecession)
     return outputPrecession * (PrecessionMatrix(1.0, t) * RotationX(MeanObliquity(t)) * SunGeocentricEcliptic(t));
 }
 
-Vec3 ObjectEquatorial(const Vec3& heliocentricEcliptic, ElementsFrame frame, const Mat3& outputPrecession)
+Vec3 ObjectEquatorial(const Vec3& heliocentricEcliptic, int elementsEquinox, const Mat3& outputPrecession)
 {
-    if (frame == ElementsFrame::J2000)
+    if (elementsEquinox == 2000)
         return outputPrecession * (RotationX(ObliquityJ2000) * heliocentricEcliptic);
-    return outputPrecession * ((PrecessionMatrix(1.0, 0.5) * RotationX(ObliquityB1950)) * heliocentricEcliptic);
+    return outputPrecession * (ElementsToEquator(1.0, elementsEquinox) * heliocentricEcliptic);
 }
 
 double RightAscensionHours(const Vec3& v)
@@ -62,9 +62,9 @@ ApparentPlace ApparentPlaceFromVectors(const Vec3& sun, const Vec3& object)
     return place;
 }
 
-ApparentPlace ApparentPlaceAt(DayNumber instant, const Vec3& heliocentricEcliptic, ElementsFrame frame,
+ApparentPlace ApparentPlaceAt(DayNumber instant, const Vec3& heliocentricEcliptic, int elementsEquinox,
                               const Mat3& outputPrecession)
 {
     return ApparentPlaceFromVectors(SunEquatorial(instant, outputPrecession),
-                                    ObjectEquatorial(heliocentricEcliptic, frame, outputPrecession));
+                                    ObjectEquatorial(heliocentricEcliptic, elementsEquinox, outputPrecession));
 }

@@ -6,10 +6,6 @@
 #include "core/Calendar.h"
 #include "core/Vector.h"
 
-// The frame of the object's elements: comets of equinox 2000 and every
-// asteroid are J2000; comets of any other equinox are taken as B1950.
-enum class ElementsFrame { J2000, B1950 };
-
 struct ApparentPlace {
     Vec3 sun;                        // Earth to Sun, equatorial, output equinox
     Vec3 object;                     // Sun to object, equatorial, output equinox
@@ -29,8 +25,10 @@ Mat3 OutputPrecession(int equinoxYear);
 Vec3 SunEquatorial(DayNumber instant, const Mat3& outputPrecession);
 
 // Sun-to-object vector, equatorial, output equinox, from the ecliptic position
-// of the elements' frame.
-Vec3 ObjectEquatorial(const Vec3& heliocentricEcliptic, ElementsFrame frame, const Mat3& outputPrecession);
+// referred to the ecliptic and equinox of the elements' year: elements of 2000
+// are only tilted by the J2000 obliquity, those of any other year are first
+// carried to J2000 (asteroid elements are always of 2000).
+Vec3 ObjectEquatorial(const Vec3& heliocentricEcliptic, int elementsEquinox, const Mat3& outputPrecession);
 
 // Right ascension in hours in [0, 24) and declination in radians of a vector.
 double RightAscensionHours(const Vec3& v);
@@ -42,5 +40,5 @@ double DeclinationRadians(const Vec3& v);
 ApparentPlace ApparentPlaceFromVectors(const Vec3& sun, const Vec3& object);
 
 // The whole chain for one instant.
-ApparentPlace ApparentPlaceAt(DayNumber instant, const Vec3& heliocentricEcliptic, ElementsFrame frame,
+ApparentPlace ApparentPlaceAt(DayNumber instant, const Vec3& heliocentricEcliptic, int elementsEquinox,
                               const Mat3& outputPrecession);

@@ -6,27 +6,21 @@
 #include <cmath>
 #include <limits>
 
-int FloorMod(int a, int b)
+namespace {
+
+// Quotient rounded down, for a positive divisor: -1 / 4 gives -1.
+long long FloorDivide(long long a, long long b)
 {
-    if (b == 0)
-        return a;
-    // The same as a - b * floor(a / b) with the quotient taken in floating
-    // point, without the rounding of a huge quotient.
-    int remainder = a % b;
-    if (remainder != 0 && ((remainder < 0) != (b < 0)))
-        remainder += b;
-    return remainder;
+    const long long quotient = a / b;
+    return a % b < 0 ? quotient - 1 : quotient;
 }
+
+} // namespace
 
 bool IsGregorianLeapYear(int year)
 {
+    // A zero remainder is zero whatever the sign of the year.
     return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
-}
-
-bool IsHistoricalLeapYear(int year)
-{
-    return FloorMod(year, 4) == 0 &&
-           (year <= 1582 || FloorMod(year, 100) != 0 || FloorMod(year, 400) == 0);
 }
 
 int MonthLength(int month, bool leapYear)
@@ -49,7 +43,8 @@ DayNumber DayNumberFromDate(double day, int month, int year)
         month = static_cast<int>(monthInYear) + 1;
     }
     const long long marchYear = month < 3 ? fullYear - 1 : fullYear;
-    const long long leapDays = marchYear / 4 - marchYear / 100 + marchYear / 400;
+    const long long leapDays =
+        FloorDivide(marchYear, 4) - FloorDivide(marchYear, 100) + FloorDivide(marchYear, 400);
     return 31.0 * month + 365.0 * static_cast<double>(fullYear) - 693991.5 - kOffset[month - 1] +
            static_cast<double>(leapDays) + day;
 }
@@ -65,11 +60,13 @@ CalendarDate CalendarDateFromDayNumber(DayNumber dayNumber)
     // Gregorian century count starts at 0: X = JD - 1867215.5.
     if (!std::isfinite(dayNumber) || std::fabs(dayNumber) > 1e9)
         return {std::numeric_limits<double>::quiet_NaN(), 0, 0};
+    // X is negative before the year 400: the day and the century count are
+    // floored so that those dates come back as they were entered.
     const double x = dayNumber + 547804.5;
-    const double z = std::trunc(x);
+    const double z = std::floor(x);
     const double fraction = x - z;
-    const double alpha = std::trunc((z - 0.25) * 0.000027379070069885075);  // / 36524.25
-    const double b = z + alpha - std::trunc(alpha / 4) + 1868741;
+    const double alpha = std::floor((z - 0.25) * 0.000027379070069885075);  // / 36524.25
+    const double b = z + alpha - std::floor(alpha / 4) + 1868741;
     const double k = std::trunc((b - 122.1) * 0.0027378507871321013);      // / 365.25
     const double d = std::trunc(k * 365.25);
     const double e = std::trunc((b - d) * 0.03267963176590926);            // / 30.6001

@@ -9,24 +9,20 @@
 
 using DayNumber = double;
 
-// a - b * floor(a / b): never negative for a positive b (-1 mod 4 is 3).
-// b = 0 gives a.
-int FloorMod(int a, int b);
-
-// Gregorian rule for every year; the stepping of the request date uses it.
+// The one calendar of the program: Gregorian for every year, also before
+// October 1582 and before year 1 (year 0 and -4 are leap years, -100 is not).
+// The date readers check dates by it and the day number counts them by it.
 bool IsGregorianLeapYear(int year);
-// Julian rule up to 1582, Gregorian after it; the date parsers use it and it
-// holds for negative years too.
-bool IsHistoricalLeapYear(int year);
 
 // Days in `month` (1 to 12), February having 29 in a leap year; 0 for a
 // month outside 1 to 12.
 int MonthLength(int month, bool leapYear);
 
 // Day number of a date, the day possibly carrying a fraction (12.25 is 6h on
-// the 12th). Gregorian formula for every date, also before October 1582; the
-// year quotients truncate toward zero, as they always have. A month outside
-// 1 to 12 is carried into the year first (month 0 is December of the year before).
+// the 12th). Gregorian formula for every date, also before October 1582 and
+// before year 1 (the year quotients are floored, which from year 0 on is the
+// same as truncating them). A month outside 1 to 12 is carried into the year
+// first (month 0 is December of the year before).
 DayNumber DayNumberFromDate(double day, int month, int year);
 
 // Julian centuries from 1900 January 0.5.

@@ -70,12 +70,6 @@ bool IsWholeNumber(std::string_view part)
     return !part.empty() && AllDigits(part);
 }
 
-// 5 to 14 October 1582 never existed: the Gregorian reform skipped them.
-bool InGregorianGap(double day, int month, int year)
-{
-    return year == 1582 && month == 10 && day >= 5 && day < 15;
-}
-
 } // namespace
 
 int ParseUnsignedInt(std::string_view text, int& value)
@@ -165,8 +159,7 @@ int ParseDecimalDate(std::string_view text, double& dayNumber)
     int year = 0;
     const bool read = ScanReal(parts[0], day) && ScanInt(parts[1], month) && ScanInt(parts[2], year);
     const bool valid = read && month >= 1 && month <= 12 && day >= 1 &&
-                       day < MonthLength(month, IsHistoricalLeapYear(year)) + 1 &&
-                       !InGregorianGap(day, month, year);
+                       day < MonthLength(month, IsGregorianLeapYear(year)) + 1;
     if (!valid) {
         ShowMessage(MessageIcon::Stop, kInvalidDate);
         return -1;
@@ -192,8 +185,7 @@ int ParseDate(std::string_view text, int& day, int& month, int& year)
     const bool monthRead = ScanInt(parts[1], month);
     const bool yearRead = ScanInt(parts[2], year);
     const bool valid = dayRead && monthRead && yearRead && month >= 1 && month <= 12 && day >= 1 &&
-                       day <= MonthLength(month, IsHistoricalLeapYear(year)) &&
-                       !InGregorianGap(day, month, year);
+                       day <= MonthLength(month, IsGregorianLeapYear(year));
     if (!valid) {
         ShowMessage(MessageIcon::Stop, kInvalidDate);
         return -1;

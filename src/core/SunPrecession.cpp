@@ -44,3 +44,17 @@ double EquinoxCenturies(int year)
 {
     return (year - 1900.0) / 100.0;
 }
+
+double ElementsObliquity(int equinoxYear)
+{
+    if (equinoxYear == 2000)
+        return ObliquityJ2000;
+    if (equinoxYear == 1950)
+        return ObliquityB1950;
+    return MeanObliquity(EquinoxCenturies(equinoxYear));
+}
+
+Mat3 ElementsToEquator(double t, int equinoxYear)
+{
+    return PrecessionMatrix(t, EquinoxCenturies(equinoxYear)) * RotationX(ElementsObliquity(equinoxYear));
+}

@@ -22,3 +22,12 @@ Mat3 PrecessionMatrix(double t1, double t2);
 
 // An equinox year as centuries from 1900: 1950 gives 0.5.
 double EquinoxCenturies(int year);
+
+// The obliquity that tilts orbital elements of the given equinox year onto
+// its equator: the fixed values for 2000 and 1950, the mean obliquity of
+// that equinox for any other year.
+double ElementsObliquity(int equinoxYear);
+
+// From the ecliptic and equinox of the elements' year to the mean equator
+// and equinox of t: P(t, Te) Rx(eps0).
+Mat3 ElementsToEquator(double t, int equinoxYear);

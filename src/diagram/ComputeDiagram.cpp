@@ -54,7 +54,9 @@ void ComfortableWindowsOfDay(int day, const NightRecord& today, const NightRecor
         const std::optional<CellTime> end = SplitTime(span.end);
         if (!start || !end)
             continue;
-        const int column = day + 1 + start->night;
+        // Column c is the night around 0h UT of day c, as the information box
+        // and the month lines read it.
+        const int column = day + start->night;
         DrawComfortableWindow(canvas, column, *start, *end);
         if (end->night == start->night)
             MarkComfortableCells(grid, column, *start, *end);
@@ -131,7 +133,7 @@ void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, Ephemer
         }
 
         ComfortableWindowsOfDay(i, today, yesterday, i >= 11 ? &dayBefore : nullptr, grid, canvas);
-        WriteEventPoints(yesterday, i, grid, canvas);
+        WriteEventPoints(yesterday, i - 1, grid, canvas);
         if (request.day == 1)
             DrawMonthBoundary(canvas, i, request.month, request.year);
         AdvanceRequestDate(request, leapFebruaryMarker);

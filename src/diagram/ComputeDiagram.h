@@ -17,9 +17,11 @@ class EventGrid;
 void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, EphemerisRequest& request,
                     int& leapFebruaryMarker, EventGrid& grid, Canvas& canvas);
 
-// Writes the points of `record` (the night of day `day` - 1) into the grid and
-// plots them, from the end of night down to the rise, so that the lower
-// code wins a shared cell. The transit is always written; the other events
-// only on nights when their altitude is crossed. Points whose column falls
+// Writes the points of `record`, the night around 0h UT of day `day`, into
+// the grid and plots them: an event t hours from that 0h goes to column
+// `day` + floor((t + 12) / 24), the column the information box reads as that
+// instant. From the end of night down to the rise, so that the lower code
+// wins a shared cell. The transit is always written; the other events only
+// on nights when their altitude is crossed. Points whose column falls
 // outside the grid are dropped.
 void WriteEventPoints(const NightRecord& record, int day, EventGrid& grid, Canvas& canvas);

@@ -16,9 +16,7 @@ Vec3 DiagramObject::Heliocentric(DayNumber t) const
 
 Mat3 DiagramObject::ToEquatorOfDate(double tday) const
 {
-    if (!IsComet() || comet_.equinox == 2000)
-        return PrecessionMatrix(tday, 1.0) * RotationX(ObliquityJ2000);
-    return PrecessionMatrix(tday, 0.5) * RotationX(ObliquityB1950);
+    return ElementsToEquator(tday, IsComet() ? comet_.equinox : 2000);
 }
 
 std::string DiagramObject::TitleLine() const

@@ -28,8 +28,8 @@ public:
     Vec3 Heliocentric(DayNumber t) const;
 
     // From the ecliptic of the elements to the equator of date:
-    // P(tday) Rx(eps0). Asteroids and comets of equinox 2000 are J2000
-    // elements, comets of any other equinox B1950 elements.
+    // P(tday, Te) Rx(eps0), Te the equinox of a comet's elements; asteroid
+    // elements are always of 2000.
     Mat3 ToEquatorOfDate(double tday) const;
 
     // "Comète : NAME", "Astéroïde : NAME", or "" for a document without a

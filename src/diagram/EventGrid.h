@@ -1,6 +1,8 @@
 #pragma once
 // What the visibility diagram shows, cell by cell: 370 nights (columns) of
 // 360 four-minute steps (rows), row 0 starting at 12h UT, row 180 at 0h UT.
+// Column c is the night around 0h UT of day c of the diagram (day 1 the 1st
+// of the start month), from 12h UT of day c - 1 to 12h UT of day c.
 // Every cell holds an EventCode or kEmpty. There is one grid for the whole
 // program; it always describes the diagram computed last, which every
 // diagram window shows and the legend reads back.

@@ -47,7 +47,10 @@ InstantViewResult InstantView(const DiagramObject& object, const SiteRecord& sit
     const double tday = dday * kCenturiesPerDay;
     const double siderealTime = SiderealTimeAt0h(tday) + kSiderealRate * t;
 
-    const Vec3 sun = RotationX(MeanObliquity(tday)) * SunGeocentricEcliptic(tday);
+    // The Sun, and so the Earth, at the clicked instant; the precession of
+    // the object's frame is taken at 0h UT of the day, as for the events.
+    const double tInstant = (dday + t / 24) * kCenturiesPerDay;
+    const Vec3 sun = RotationX(MeanObliquity(tInstant)) * SunGeocentricEcliptic(tInstant);
     const Vec3 heliocentric = object.ToEquatorOfDate(tday) * object.Heliocentric(dday + t / 24);
     const Vec3 geocentric = heliocentric + sun;
 

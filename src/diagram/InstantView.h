@@ -19,6 +19,6 @@ struct InstantViewResult {
 
 // `day` counts whole days from the day before the 1st of the start month
 // (the request date, which a computed diagram leaves on the 1st); hour and
-// minute are UT. The Sun is taken at 0h UT of the day.
+// minute are UT. The Sun and the object are both taken at that instant.
 InstantViewResult InstantView(const DiagramObject& object, const SiteRecord& site, const EphemerisRequest& request,
                               int day, int hour, int minute);

@@ -90,12 +90,10 @@ std::string CometEphemerisText(SelectionState& state, int& leapFebruaryMarker)
                        CometHeaderTail();
 
     const Mat3 outputPrecession = OutputPrecession(equinox);
-    // Elements of equinox 2000 are J2000; any other year is taken as 1950.
-    const ElementsFrame frame = comet.equinox == 2000 ? ElementsFrame::J2000 : ElementsFrame::B1950;
     WriteLines(state, leapFebruaryMarker, text, [&](const EphemerisRequest& request) {
         const DayNumber instant = RequestDayNumber(request);
         const ApparentPlace place =
-            ApparentPlaceAt(instant, CometHeliocentricPosition(comet, instant), frame, outputPrecession);
+            ApparentPlaceAt(instant, CometHeliocentricPosition(comet, instant), comet.equinox, outputPrecession);
         const double m1 = comet.magnitudeCoef1 + 5 * std::log10(place.earthDistance) +
                           comet.magnitudeCoef2 * std::log10(place.sunDistance);
         return LineDate(request) + "  " + FormatRightAscension(place.rightAscension) + "  " +

@@ -36,12 +36,23 @@ TEST(DayNumber, ZeroHourOfADateFallsOnHalfDays)
     EXPECT_EQ(DayNumberFromDate(1, 13, 2000), DayNumberFromDate(1, 1, 2001));
 }
 
-TEST(Calendar, FloorModKeepsNegativeYearsInStep)
+TEST(Calendar, OneGregorianCalendarForEveryYear)
 {
-    EXPECT_EQ(FloorMod(-1, 4), 3);
-    EXPECT_EQ(FloorMod(INT_MIN, 400), 352);
-    EXPECT_TRUE(IsHistoricalLeapYear(-500));
-    EXPECT_FALSE(IsHistoricalLeapYear(-1));
+    // The proleptic Gregorian rule, also before 1582 and before year 1.
+    for (const int leap : {1600, 2000, 2024, 0, -4, -400})
+        EXPECT_TRUE(IsGregorianLeapYear(leap)) << leap;
+    for (const int common : {1500, 1700, 1900, 2023, -1, -100})
+        EXPECT_FALSE(IsGregorianLeapYear(common)) << common;
+    // The day number counts the same calendar: 0h of the Gregorian 1 January
+    // of year 1 is JD 1721425.5 (day 1 of the Rata Die count, JD = RD +
+    // 1721424.5, Dershowitz and Reingold, Calendrical Calculations); year 0
+    // is leap, and 400 Gregorian years are 146097 days.
+    EXPECT_EQ(DayNumberFromDate(1, 1, 1), 1721425.5 - 2415020.0);
+    EXPECT_EQ(DayNumberFromDate(1, 3, 0) - DayNumberFromDate(28, 2, 0), 2.0);
+    EXPECT_EQ(DayNumberFromDate(1, 3, -4) - DayNumberFromDate(28, 2, -4), 2.0);
+    EXPECT_EQ(DayNumberFromDate(1, 3, -100) - DayNumberFromDate(28, 2, -100), 1.0);
+    EXPECT_EQ(DayNumberFromDate(1, 1, 1) - DayNumberFromDate(1, 1, -399), 146097.0);
+    EXPECT_EQ(DayNumberFromDate(15, 10, 1582) - DayNumberFromDate(4, 10, 1582), 11.0);
 }
 
 TEST(AdvanceRequestDate, CarriesAcrossMonthsYearsAndLeapFebruaries)
@@ -96,10 +107,12 @@ TEST(CalendarDateFromDayNumber, InvertsTheDayNumber)
     EXPECT_EQ(FormatCalendarDate(february - 0.3 / 86400), "1.00000/2/2024");
     EXPECT_EQ(FormatCalendarDate(february - 1.0 / 86400), "31.99999/1/2024");
     EXPECT_EQ(FormatCalendarDate(DayNumberFromDate(1, 1, 2000) - 0.3 / 86400), "1.00000/1/2000");
-    for (DayNumber d = -100000.25; d < 120000; d += 13.7) {
+    // Also before the year 400 and before year 1: the day entered comes back.
+    for (DayNumber d = -1100000.25; d < 120000; d += 13.7) {
         const CalendarDate date = CalendarDateFromDayNumber(d);
         ASSERT_NEAR(DayNumberFromDate(date.day, date.month, date.year), d, 1e-6) << d;
-        ASSERT_LT(date.day, 32);
+        ASSERT_GE(date.day, 1) << d;
+        ASSERT_LT(date.day, MonthLength(date.month, IsGregorianLeapYear(date.year)) + 1) << d;
     }
     // A damaged perihelion time gives no date rather than an undefined conversion.
     EXPECT_EQ(CalendarDateFromDayNumber(std::nan("")).month, 0);

@@ -89,10 +89,12 @@ TEST(ParseDecimalDate, DayWithFractionToDayNumber)
 {
     const std::string format = "Erreur de saisie de la date.\nLe format est  jj / mm / aaaa .\n\nRecommencez !";
     double value = 0;
-    for (const char* good : {"31.75/12/2004", "29/2/2000", "29/2/1500", "4.9/10/1582"})
+    // One Gregorian calendar for every year: 29 February 1500 never existed,
+    // 10 October 1582 did.
+    for (const char* good : {"31.75/12/2004", "29/2/2000", "29/2/1600", "10/10/1582", "4.9/10/1582"})
         ExpectParse([&] { return ParseDecimalDate(good, value); }, 1, MessageIcon::Stop, "", good);
     EXPECT_EQ(value, DayNumberFromDate(4.9, 10, 1582));
-    for (const char* invalid : {"29/2/1900", "10/10/1582", "0.5/1/2000", "1/13/2000", "1/1/99999999999"})
+    for (const char* invalid : {"29/2/1900", "29/2/1500", "29/2/1700", "0.5/1/2000", "1/13/2000", "1/1/99999999999"})
         ExpectParse([&] { return ParseDecimalDate(invalid, value); }, -1, MessageIcon::Stop, kInvalidDate, invalid);
     for (const char* bad : {"12/5", "1/1/-5", "1.2.3/1/2000", "/1/2000", "1//2000", "./1/2000"})
         ExpectParse([&] { return ParseDecimalDate(bad, value); }, 0, MessageIcon::Stop, format, bad);
@@ -104,12 +106,12 @@ TEST(ParseDate, DayMonthAndSignedYear)
 {
     const std::string format = "Erreur de saisie de la date.\nLe format est  jj / mm / [-] aaaa .\n\nRecommencez !";
     int day = 0, month = 0, year = 0;
-    for (const char* good : {"29/2/2004", "15/10/1582", "1/1/-500"})
+    for (const char* good : {"29/2/2004", "15/10/1582", "5/10/1582", "29/2/-4", "1/1/-500"})
         ExpectParse([&] { return ParseDate(good, day, month, year); }, 1, MessageIcon::Stop, "", good);
     EXPECT_EQ(year, -500);
     for (const char* bad : {"1/-1/500", "1/1/5-00", "1/1/--5", "1/1/-", "/1/2000", "1/1"})
         ExpectParse([&] { return ParseDate(bad, day, month, year); }, 0, MessageIcon::Stop, format, bad);
-    for (const char* invalid : {"31/4/2004", "5/10/1582", "0/1/2000"})
+    for (const char* invalid : {"31/4/2004", "29/2/1500", "29/2/-100", "0/1/2000"})
         ExpectParse([&] { return ParseDate(invalid, day, month, year); }, -1, MessageIcon::Stop, kInvalidDate, invalid);
     // The numbers read stay stored; one too large for an int is not stored.
     EXPECT_EQ(day, 0);

@@ -3,6 +3,8 @@
 
 #include "catalog/AsteroidRecord.h"
 #include "core/EphemerisRequest.h"
+#include "diagram/ChartDrawing.h"
+#include "diagram/ComputeDiagram.h"
 #include "diagram/DiagramMonth.h"
 #include "diagram/DiagramObject.h"
 #include "diagram/EventGrid.h"
@@ -12,6 +14,7 @@
 #include "support/DiagramFixtures.h"
 #include "support/RecordingCanvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -73,21 +76,70 @@ TEST(InfoBox, DatesCountFromTheDayBeforeTheStartMonth)
 
 TEST(InstantView, ThePoleStarAndTheSunWhereTheyShouldBe)
 {
-    // At Tromsø on the equinox of March 2025, at 10h 44m UT (the Sun's
-    // transit): the Sun due south, 90 - 69.65 degrees high; an object at the
-    // pole due north, as high as the latitude.
+    // At Tromsø on 20 March 2025 at 10h 44m UT, seven minutes before the
+    // Sun's transit: the Sun 20.364 degrees high, 2.020 degrees east of south
+    // (PyEphem 4.1.4, no refraction); an object at the pole due north, as
+    // high as the latitude.
     const CometRecord comet = PolarComet(true);
     const AsteroidRecord noAsteroid;
     const DiagramObject object(kCometKind, comet, noAsteroid);
     EphemerisRequest request{1, 3, 2025, 0, 1, 0};
     const InstantViewResult view = InstantView(object, Tromso(), request, 20, 10, 44);
-    EXPECT_NEAR(view.sunAltitude / kDegree, 20.35, 0.5);
-    EXPECT_NEAR(view.sunAzimuth / kDegree, 0.0, 2.0);
+    EXPECT_NEAR(view.sunAltitude / kDegree, 20.364, 0.05);
+    EXPECT_NEAR(view.sunAzimuth / kDegree, -2.020, 0.1);
     EXPECT_NEAR(view.objectAltitude / kDegree, 69.65, 0.5);
     EXPECT_NEAR(std::fabs(view.objectAzimuth / kDegree), 180.0, 20.0);
     // 5 + 5 log10(1000) + 10 log10(1000): 50, give or take the Earth's orbit.
     EXPECT_NEAR(view.magnitude, 50.0, 0.1);
     EXPECT_NEAR(view.sunDistance, 1000.0, 1.0);
+}
+
+// A click on a drawn rise, set, 10-degree or night point reads the start of
+// its four-minute row: the altitude there and at the row above bracket the
+// event's own altitude, -0°34', 10° or -18° (the sines the events use),
+// within a tenth of a degree. From the second night on: the first is refined
+// once from a rough estimate.
+TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
+{
+    const CometRecord noComet{};
+    const AsteroidRecord vesta = Vesta();
+    const CometRecord ponsBrooks = PonsBrooks();
+    const AsteroidRecord noAsteroid;
+    struct Case {
+        DiagramObject object;
+        SiteRecord site;
+        int month, year;
+    };
+    const Case cases[] = {{{kAsteroidKind, noComet, vesta}, MaunaKea(), 8, 2022},
+                          {{kAsteroidKind, noComet, vesta}, Paris(), 1, 2023},
+                          {{kCometKind, ponsBrooks, noAsteroid}, HauteProvence(), 1, 2024}};
+    const double altitude[7] = {-34 / 60.0, 0, -34 / 60.0, 10.0, 10.0, -18.0, -18.0};  // degrees
+    for (const Case& c : cases) {
+        EventGrid grid;
+        NullCanvas canvas;
+        EphemerisRequest request{0, c.month, c.year, 0, 0, 0};
+        int leap = 0;
+        ComputeDiagram(c.object, c.site, request, leap, grid, canvas);
+        auto altitudeAt = [&](int x, int y, int code) {
+            const std::optional<ClickInstant> at = InstantAtClick(x, y);
+            const InstantViewResult view = InstantView(c.object, c.site, request, at->day, at->hour, at->minute);
+            return (code >= EventCode::NightStart ? view.sunAltitude : view.objectAltitude) / kDegree;
+        };
+        int points = 0;
+        for (int column = 2; column <= 366; ++column) {
+            for (int row = 0; row < EventGrid::kRows; ++row) {
+                const int code = grid.At(column, row);
+                if (code < EventCode::Rise || code > EventCode::NightEnd || code == EventCode::Transit)
+                    continue;
+                const double start = altitudeAt(ColumnX(column), RowY(row), code);
+                const double end = altitudeAt(ColumnX(column), RowY(row) - 1, code);
+                ASSERT_TRUE(std::min(start, end) - 0.1 < altitude[code] && altitude[code] < std::max(start, end) + 0.1)
+                    << c.site.name << ", column " << column << ", code " << code << ": " << start << " to " << end;
+                ++points;
+            }
+        }
+        EXPECT_GT(points, 1000) << c.site.name;
+    }
 }
 
 TEST(DiagramObject, AsteroidMagnitudeAtOpposition)

@@ -5,8 +5,12 @@
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
 #include "catalog/SelectionState.h"
+#include "core/ApparentPlace.h"
 #include "core/AstroConstants.h"
 #include "core/Calendar.h"
+#include "core/Orbit.h"
+#include "diagram/DiagramObject.h"
+#include "support/DiagramFixtures.h"
 #include "ephemeris/EphemerisQuantities.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "platform/Messages.h"
@@ -16,6 +20,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -165,8 +170,11 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
     const Place b1950 = place(1950, 2000);
     EXPECT_NEAR(b1950.raMinutes, 2.56, 0.02);
     EXPECT_NEAR(b1950.decArcminutes, 16.7, 0.15);
-    const Place anyOtherYear = place(1900, 2000);  // taken as 1950
-    EXPECT_NEAR(anyOtherYear.raMinutes, b1950.raMinutes, 1e-9);
+    // Any other year is precessed from its own equinox: the 1900 vernal point
+    // in J2000 coordinates is at 0h 5.12m, +33.4' (PyEphem 4.1.4).
+    const Place b1900 = place(1900, 2000);
+    EXPECT_NEAR(b1900.raMinutes, 5.12, 0.02);
+    EXPECT_NEAR(b1900.decArcminutes, 33.4, 0.15);
     const Place back = place(1950, 1950);
     EXPECT_NEAR(back.raMinutes, 0.0, 0.02);
     EXPECT_NEAR(back.decArcminutes, 0.0, 0.15);
@@ -181,6 +189,40 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
     const Place asteroid1950 = ReadPlace(Lines(AsteroidEphemerisText(Selection(), marker)).at(6), 14, 25);
     EXPECT_NEAR(asteroid1950.raMinutes, -2.56, 0.02);
     EXPECT_NEAR(asteroid1950.decArcminutes, -16.7, 0.15);
+}
+
+// One orbit, 12P/Pons-Brooks, with its angles referred to three equinoxes:
+// 2000 as in the catalogue, 1975 and 1950 carried from them by PyEphem 4.1.4
+// (IAU 1976 precession of the orbit's pole and perihelion directions). The
+// table and the diagram must put the comet at one place whatever the year.
+TEST_F(EphemerisWriter, ElementsOfAnyEquinoxGiveOneSkyPosition)
+{
+    const CometRecord j2000 = PonsBrooks();
+    const AsteroidRecord noAsteroid;
+    auto arcseconds = [](const Vec3& a, const Vec3& b) {
+        return std::atan2(Norm(Cross(a, b)), Dot(a, b)) * 206264.8;
+    };
+    // Equinox, then omega, node and inclination in degrees.
+    for (const auto& [equinox, omega, node, inclination] : {std::tuple{1975, 198.9711506, 255.4675625, 74.1695175},
+                                                             std::tuple{1950, 198.9745010, 255.1174636, 74.1700419}}) {
+        CometRecord other = j2000;
+        other.equinox = equinox;
+        other.argPerihelion = omega * kFixtureDegree;
+        other.ascendingNode = node * kFixtureDegree;
+        other.inclination = inclination * kFixtureDegree;
+        for (const DayNumber d : {DayNumberFromDate(1, 4, 2024), DayNumberFromDate(15, 1, 2025)}) {
+            auto table = [d](const CometRecord& c) {
+                const Vec3 position = CometHeliocentricPosition(c, d);
+                return ApparentPlaceAt(d, position, c.equinox, OutputPrecession(2000)).geocentric;
+            };
+            auto diagram = [&](const CometRecord& c) {
+                return DiagramObject(kCometKind, c, noAsteroid).ToEquatorOfDate(d * kCenturiesPerDay) *
+                       CometHeliocentricPosition(c, d);
+            };
+            EXPECT_LT(arcseconds(table(other), table(j2000)), 2.0) << equinox;
+            EXPECT_LT(arcseconds(diagram(other), diagram(j2000)), 2.0) << equinox;
+        }
+    }
 }
 
 TEST_F(EphemerisWriter, SampleCatalogueTables)

@@ -8,6 +8,7 @@
 #include "core/Calendar.h"
 #include "diagram/Canvas.h"
 
+#include <cmath>
 #include <ostream>
 
 // Readable rectangles in failure messages.
@@ -59,3 +60,41 @@ inline SiteRecord HauteProvence()
 }
 
 inline SiteRecord Paris() { return MakeSite("Paris - Observatoire", -0.15581481481481482, 48.83640635119027); }
+
+// 12P/Pons-Brooks as in the sample COMETS.WDB (MPEC 2022, equinox 2000).
+inline CometRecord PonsBrooks()
+{
+    CometRecord comet{};
+    SetCometName(comet, "12P/Pons-Brooks");
+    comet.perihelionTime = DayNumberFromDate(20.8249, 4, 2024);
+    comet.perihelionDistance = 0.781076;
+    comet.eccentricity = 0.95475;
+    comet.argPerihelion = 198.9678 * kFixtureDegree;
+    comet.ascendingNode = 255.8177 * kFixtureDegree;
+    comet.inclination = 74.169 * kFixtureDegree;
+    comet.magnitudeCoef1 = 9.0;
+    comet.magnitudeCoef2 = 10.0;
+    comet.equinox = 2000;
+    return comet;
+}
+
+inline SiteRecord MaunaKea() { return MakeSite("Mauna Kea (Haw\xefi)", 10.365, 19.826666666731086); }
+
+// (4) Vesta as in the sample ASTERS.DTB: JPL's osculating elements at
+// 9 August 2022, equinox J2000.
+inline AsteroidRecord Vesta()
+{
+    AsteroidRecord vesta;
+    vesta.name = "Vesta (4)";
+    vesta.epoch = DayNumberFromDate(9, 8, 2022);
+    vesta.meanAnomaly = 61.19230;
+    vesta.argPerihelion = 151.25778;
+    vesta.ascendingNode = 103.80081;
+    vesta.inclination = 7.14078;
+    vesta.eccentricity = 0.0884019;
+    vesta.meanMotion = 0.27151121;
+    vesta.semiMajorAxis = std::pow(0.9856076686 / vesta.meanMotion, 2.0 / 3.0);
+    vesta.absoluteMagnitude = 3.20f;
+    vesta.slopeParameter = 0.32f;
+    return vesta;
+}
