@@ -92,8 +92,8 @@ int RunTonightCommand(const std::vector<std::string>& arguments, const std::stri
     }
     if (catalog.damaged > 0)
         err << prefix
-            << FormatC("%d enregistrement%s endommagé%s ignoré%s.\n", catalog.damaged, catalog.damaged > 1 ? "s" : "",
-                       catalog.damaged > 1 ? "s" : "", catalog.damaged > 1 ? "s" : "");
+            << FormatC(catalog.damaged > 1 ? "%d lignes endommagées ignorées.\n" : "%d ligne endommagée ignorée.\n",
+                       catalog.damaged);
     if (catalog.objects.empty()) {
         err << prefix << "aucune orbite à calculer : "
             << (request.comets && request.asteroids ? "COMETS.WDB et ASTERS.DTB sont vides."

@@ -21,6 +21,15 @@ constexpr double kSampleStep = 20.0 / 1440;
 // work evenly, enough to keep the threads off the shared counter.
 constexpr std::size_t kChunk = 16;
 
+template <std::size_t N>
+Vec3 Interpolated(const std::array<Vec3, N>& values, const std::array<double, N>& weights)
+{
+    Vec3 v;
+    for (std::size_t n = 0; n < N; ++n)
+        v = v + weights[n] * values[n];
+    return v;
+}
+
 } // namespace
 
 std::optional<std::string> TonightRequestError(const TonightRequest& request)
@@ -47,31 +56,46 @@ TonightPlanner::TonightPlanner(const TonightRequest& request)
     for (int n = 0; n < kNodes; ++n) {
         nodes_[static_cast<std::size_t>(n)] = dark_.start + (dark_.end - dark_.start) * n / (kNodes - 1);
         sunAtNodes_[static_cast<std::size_t>(n)] = SunOfDate(nodes_[static_cast<std::size_t>(n)]);
+        moonAtNodes_[static_cast<std::size_t>(n)] =
+            MoonGeocentricEquatorial(nodes_[static_cast<std::size_t>(n)] * kCenturiesPerDay);
     }
+    const Vec3 zenith = ZenithAt(dark_.start, site_);
+    siderealStart_ = std::atan2(zenith.y, zenith.x);
     const double length = dark_.end - dark_.start;
     const int samples = std::max(2, static_cast<int>(std::ceil(length / kSampleStep)) + 1);
     step_ = length / (samples - 1);
     for (int j = 0; j < samples; ++j) {
         const DayNumber t = dark_.start + j * step_;
-        zeniths_.push_back(ZenithAt(t, site_));
+        zeniths_.push_back(Zenith(t));
         weights_.push_back(Weights(t));
     }
 }
 
 std::array<double, TonightPlanner::kNodes> TonightPlanner::Weights(DayNumber t) const
 {
-    // Lagrange's polynomials on equally spaced nodes, in the fraction of the night.
+    // Lagrange's polynomials on the nodes 0 to 4 of u, the night in quarters:
+    // w_n = prod over m != n of (u - m), divided by prod of (n - m).
+    static constexpr std::array<double, kNodes> kDenominators = {24, -6, 4, -6, 24};
     const double length = dark_.end - dark_.start;
     const double u = length > 0 ? (t - dark_.start) / length * (kNodes - 1) : 0.0;
-    std::array<double, kNodes> w{};
-    for (int n = 0; n < kNodes; ++n) {
-        double product = 1.0;
-        for (int m = 0; m < kNodes; ++m)
-            if (m != n)
-                product *= (u - m) / (n - m);
-        w[static_cast<std::size_t>(n)] = product;
+    std::array<double, kNodes> before{}, after{};
+    before[0] = after[kNodes - 1] = 1.0;
+    for (std::size_t n = 1; n < kNodes; ++n) {
+        before[n] = before[n - 1] * (u - static_cast<double>(n - 1));
+        after[kNodes - 1 - n] = after[kNodes - n] * (u - static_cast<double>(kNodes - n));
     }
+    std::array<double, kNodes> w{};
+    for (std::size_t n = 0; n < kNodes; ++n)
+        w[n] = before[n] * after[n] / kDenominators[n];
     return w;
+}
+
+Vec3 TonightPlanner::Zenith(DayNumber t) const
+{
+    constexpr double kSiderealRadiansPerDay = 2 * 3.141592653589793 * kSiderealRate;
+    const double localSidereal = siderealStart_ + kSiderealRadiansPerDay * (t - dark_.start);
+    return {site_.cosLatitude * std::cos(localSidereal), site_.cosLatitude * std::sin(localSidereal),
+            site_.sinLatitude};
 }
 
 std::optional<TonightRow> TonightPlanner::Evaluate(const PlannerObject& object) const
@@ -83,17 +107,12 @@ std::optional<TonightRow> TonightPlanner::Evaluate(const PlannerObject& object) 
     std::array<Vec3, kNodes> geocentric{};
     for (std::size_t n = 0; n < kNodes; ++n)
         geocentric[n] = toDate * body.Heliocentric(nodes_[n]) + sunAtNodes_[n];
-    auto interpolated = [&geocentric](const std::array<double, kNodes>& w) {
-        Vec3 v;
-        for (std::size_t n = 0; n < kNodes; ++n)
-            v = v + w[n] * geocentric[n];
-        return v;
-    };
+    auto interpolated = [&geocentric](const std::array<double, kNodes>& w) { return Interpolated(geocentric, w); };
 
     std::vector<double> values(zeniths_.size());
     for (std::size_t j = 0; j < values.size(); ++j)
         values[j] = SineOfAltitude(interpolated(weights_[j]), zeniths_[j]);
-    auto sineOfAltitude = [&](DayNumber t) { return SineOfAltitude(interpolated(Weights(t)), ZenithAt(t, site_)); };
+    auto sineOfAltitude = [&](DayNumber t) { return SineOfAltitude(interpolated(Weights(t)), Zenith(t)); };
     const std::optional<Stretch> above = StretchAbove(values, dark_.start, step_, sineOfAltitude, levelSine_);
     if (!above)
         return std::nullopt;
@@ -116,7 +135,7 @@ std::optional<TonightRow> TonightPlanner::Evaluate(const PlannerObject& object) 
 
     // The Moon from the site: the geocentric Moon less the site's place on
     // a spherical Earth.
-    const Vec3 moon = MoonGeocentricEquatorial(row.best * kCenturiesPerDay);
+    const Vec3 moon = Interpolated(moonAtNodes_, Weights(row.best));
     const Vec3 moonFromSite = moon + (-kEarthRadiusAu) * ZenithAt(row.best, site_);
     row.moonAltitude = HorizontalAt(moonFromSite, row.best, site_).altitude;
     row.moonIlluminated = MoonIlluminatedFraction(moon, sun);

@@ -72,11 +72,16 @@ private:
     // interpolation weights of the sampling grid are the same for everyone.
     std::array<DayNumber, kNodes> nodes_{};
     std::array<Vec3, kNodes> sunAtNodes_{};
+    std::array<Vec3, kNodes> moonAtNodes_{};
     double step_ = 0.0;
     std::vector<Vec3> zeniths_;
     std::vector<std::array<double, kNodes>> weights_;
 
     std::array<double, kNodes> Weights(DayNumber t) const;
+    Vec3 Zenith(DayNumber t) const;
+    // The local sidereal time at the start of the dark hours, radians: the
+    // zenith turns at the sidereal rate from there.
+    double siderealStart_ = 0.0;
 };
 
 // Every object of `objects` in turn, spread over `threads` threads (0: one
