@@ -49,6 +49,20 @@ std::string LineDate(const EphemerisLine& line)
 
 double ArcCosine(double cosine) { return std::acos(std::clamp(cosine, -1.0, 1.0)); }
 
+EphemerisLine LineOf(const ApparentPlace& place, double magnitude, double antiSolar)
+{
+    EphemerisLine line;
+    line.rightAscension = place.rightAscension;
+    line.declination = place.declination;
+    line.earthDistance = place.earthDistance;
+    line.sunDistance = place.sunDistance;
+    line.elongation = place.elongation;
+    line.phaseAngle = place.phaseAngle;
+    line.magnitude = magnitude;
+    line.antiSolar = antiSolar;
+    return line;
+}
+
 // Computes `count` lines through `line`, stepping the request date, then puts
 // the first date back.
 template <typename LineMaker>
@@ -96,17 +110,9 @@ std::vector<EphemerisLine> CometEphemerisLines(SelectionState& state, int& leapF
     return MakeLines(state, leapFebruaryMarker, [&](DayNumber instant) {
         const ApparentPlace place =
             ApparentPlaceAt(instant, CometHeliocentricPosition(comet, instant), frame, outputPrecession);
-        EphemerisLine line;
-        line.rightAscension = place.rightAscension;
-        line.declination = place.declination;
-        line.earthDistance = place.earthDistance;
-        line.sunDistance = place.sunDistance;
-        line.elongation = place.elongation;
-        line.phaseAngle = place.phaseAngle;
-        line.magnitude = comet.magnitudeCoef1 + 5 * std::log10(place.earthDistance) +
-                         comet.magnitudeCoef2 * std::log10(place.sunDistance);
-        line.antiSolar = AntiSolarDirection(place.sun, place.geocentric);
-        return line;
+        const double m1 = comet.magnitudeCoef1 + 5 * std::log10(place.earthDistance) +
+                          comet.magnitudeCoef2 * std::log10(place.sunDistance);
+        return LineOf(place, m1, AntiSolarDirection(place.sun, place.geocentric));
     });
 }
 
@@ -144,16 +150,7 @@ std::vector<EphemerisLine> AsteroidEphemerisLines(SelectionState& state, int& le
         const ApparentPlace place = ApparentPlaceFromVectors(sun, object);
         const double alpha =
             ArcCosine(Dot(place.geocentric, object) / (place.sunDistance * place.earthDistance));
-        EphemerisLine line;
-        line.rightAscension = place.rightAscension;
-        line.declination = place.declination;
-        line.earthDistance = place.earthDistance;
-        line.sunDistance = place.sunDistance;
-        line.elongation = place.elongation;
-        line.phaseAngle = place.phaseAngle;
-        line.magnitude = MagnitudeHG(h, g, place.sunDistance, place.earthDistance, alpha);
-        line.antiSolar = std::nan("");
-        return line;
+        return LineOf(place, MagnitudeHG(h, g, place.sunDistance, place.earthDistance, alpha), std::nan(""));
     });
 }
 

@@ -204,7 +204,7 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
             [] { HelpTopic(kHelpTopic); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
-    FillSites(siteIndex);
+    FillSites(siteIndex, true);
 }
 
 CTonightWnd::~CTonightWnd() = default;
@@ -216,15 +216,29 @@ void CTonightWnd::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CTonightWnd::FillSites(int siteIndex)
+void CTonightWnd::changeEvent(QEvent* event)
 {
+    // Sites may have been added or deleted in the meantime: the list follows
+    // the catalogue each time the window comes back to the front.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FillSites(site_->currentIndex(), false);
+    QMainWindow::changeEvent(event);
+}
+
+void CTonightWnd::FillSites(int siteIndex, bool report)
+{
+    QStringList entries;
     try {
         SiteRecord buffer{};
         for (const SiteListEntry& entry : SiteCatalog::List(buffer, SiteListStyle::AsteroidDiagram))
-            site_->addItem(FromWindows1252(entry));
+            entries << FromWindows1252(entry);
     } catch (const FileError& error) {
+        if (!report)
+            return;  // keep the list shown
         ReportFileError(error);
     }
+    site_->clear();
+    site_->addItems(entries);
     site_->setCurrentIndex(siteIndex >= 0 && siteIndex < site_->count() ? siteIndex : 0);
 }
 

@@ -46,9 +46,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void FillSites(int siteIndex);
+    // Lists SITES.NDB, choosing `siteIndex`; a file error is reported when `report`.
+    void FillSites(int siteIndex, bool report);
     void Poll();
     void Show(std::unique_ptr<TonightJob> job);
     void ShowContextMenu(const QPoint& at);
