@@ -28,7 +28,7 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-// A positive whole number typed for `option`, or nothing.
+// A positive whole number written as such ("12", not "+12" or "12x"), or nothing.
 std::optional<int> PositiveNumber(const std::string& text);
 
 // The records by their numbers in the working folder: site K and comet N of

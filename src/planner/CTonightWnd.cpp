@@ -1,12 +1,12 @@
 #include "planner/CTonightWnd.h"
 
 #include "catalog/SiteCatalog.h"
-#include "core/AngleFormat.h"
 #include "core/CFormat.h"
 #include "export/CsvWriters.h"
 #include "planner/PlannerCatalog.h"
 #include "planner/TonightInput.h"
 #include "planner/TonightLink.h"
+#include "planner/TonightTableModel.h"
 #include "planner/TonightText.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
@@ -27,13 +27,13 @@
 #include <QSaveFile>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <atomic>
 #include <thread>
+#include <utility>
 
 // One request: what was asked, the objects, and the thread that computes
 // them. The thread is the last member, so it is stopped and joined first.
@@ -51,28 +51,7 @@ struct TonightJob {
 namespace {
 
 const QString kHelpTopic = QStringLiteral("Qav.chm::/html/Ce soir - frameset.htm");
-constexpr int kSortRole = Qt::UserRole;
-constexpr int kRowRole = Qt::UserRole + 1;  // on the name: the row's index in the job
-
-enum Column {
-    Name, Magnitude, Start, End, Length, Best, Altitude, Azimuth, Elongation, MoonAltitude, MoonLight, MoonSeparation,
-    ColumnCount
-};
-
-QStandardItem* Cell(const QString& text, double sortValue)
-{
-    auto* item = new QStandardItem(text);
-    item->setData(sortValue, kSortRole);
-    item->setEditable(false);
-    if (text.size() && !text.front().isLetter())
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-QString Degrees(double degrees) { return FromUtf8(FormatC("%.0f°", degrees)); }
-
-// Angles as the information box of the diagram writes them: "34° 1'".
-QString DegreesMinutes(double degrees) { return FromUtf8(FormatDeclination(degrees / 57.295779512896175, 1)); }
+using Model = TonightTableModel;
 
 } // namespace
 
@@ -88,7 +67,7 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
       darkness_(new QLabel),
       filter_(new QLineEdit),
       table_(new QTableView),
-      model_(new QStandardItemModel(this)),
+      model_(new TonightTableModel(this)),
       proxy_(new QSortFilterProxyModel(this)),
       progress_(new QProgressBar),
       save_(new QPushButton(QStringLiteral("&Enregistrer en CSV..."))),
@@ -144,32 +123,13 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
     top->addStretch(1);
     top->addLayout(buttons);
 
-    model_->setHorizontalHeaderLabels({QStringLiteral("Nom"), QStringLiteral("Mag."), QStringLiteral("Début TU"),
-                                       QStringLiteral("Fin TU"), QStringLiteral("Durée"), QStringLiteral("Meilleur TU"),
-                                       QStringLiteral("Hauteur"), QStringLiteral("Azimut"), QStringLiteral("Élong."),
-                                       QStringLiteral("Lune"), QStringLiteral("Éclairée"), QStringLiteral("À la Lune")});
-    const QStringList tips = {
-        QStringLiteral("Nom de l'objet dans son catalogue"),
-        QStringLiteral("Magnitude au meilleur moment"),
-        QStringLiteral("Début du temps passé au-dessus de la hauteur minimale pendant la nuit"),
-        QStringLiteral("Fin du temps passé au-dessus de la hauteur minimale pendant la nuit"),
-        QStringLiteral("Temps passé au-dessus de la hauteur minimale pendant la nuit"),
-        QStringLiteral("Moment où l'objet est le plus haut pendant la nuit"),
-        QStringLiteral("Hauteur au meilleur moment"),
-        QStringLiteral("Azimut au meilleur moment, compté depuis le sud, positif vers l'ouest, comme dans les diagrammes"),
-        QStringLiteral("Élongation : angle entre l'objet et le Soleil"),
-        QStringLiteral("Hauteur de la Lune au meilleur moment"),
-        QStringLiteral("Fraction éclairée du disque de la Lune"),
-        QStringLiteral("Distance angulaire entre l'objet et la Lune")};
-    for (int column = 0; column < ColumnCount; ++column)
-        model_->horizontalHeaderItem(column)->setToolTip(tips[column]);
     proxy_->setSourceModel(model_);
-    proxy_->setSortRole(kSortRole);
-    proxy_->setFilterKeyColumn(Name);
+    proxy_->setSortRole(Model::kSortRole);
+    proxy_->setFilterKeyColumn(Model::Name);
     proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
     table_->setModel(proxy_);
     table_->setSortingEnabled(true);
-    table_->sortByColumn(Magnitude, Qt::AscendingOrder);
+    table_->sortByColumn(Model::Magnitude, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -318,33 +278,15 @@ void CTonightWnd::Poll()
 
 void CTonightWnd::Show(std::unique_ptr<TonightJob> job)
 {
-    shown_ = std::move(job);
+    // The table lets go of the old rows before they are freed.
+    const std::unique_ptr<TonightJob> previous = std::exchange(shown_, std::move(job));
     const DarkHours& dark = shown_->dark;
     darkness_->setText(FromUtf8(DarkHoursText(dark) + "."));
     // The nautical night stands in for the astronomical one: say so clearly.
     darkness_->setStyleSheet(dark.kind == Darkness::Astronomical ? QString()
                                                                  : QStringLiteral("color: #a04000; font-weight: bold;"));
 
-    table_->setSortingEnabled(false);
-    model_->removeRows(0, model_->rowCount());
-    const std::vector<PlannerObject>& objects = shown_->catalog.objects;
-    for (std::size_t r = 0; r < shown_->rows.size(); ++r) {
-        const TonightRow& row = shown_->rows[r];
-        auto* name = Cell(FromUtf8(objects[row.object].name), 0);
-        name->setData(FromUtf8(objects[row.object].name).toCaseFolded(), kSortRole);
-        name->setData(static_cast<int>(r), kRowRole);
-        model_->appendRow({name, Cell(FromUtf8(FormatC("%.1f", row.magnitude)), row.magnitude),
-                           Cell(FromUtf8(ClockText(row.start)), row.start), Cell(FromUtf8(ClockText(row.end)), row.end),
-                           Cell(FromUtf8(DurationText(row.Hours())), row.Hours()),
-                           Cell(FromUtf8(ClockText(row.best)), row.best),
-                           Cell(DegreesMinutes(row.bestAltitude), row.bestAltitude),
-                           Cell(DegreesMinutes(row.bestAzimuth), row.bestAzimuth),
-                           Cell(Degrees(row.elongation), row.elongation),
-                           Cell(Degrees(row.moonAltitude), row.moonAltitude),
-                           Cell(FromUtf8(FormatC("%.0f %%", row.moonIlluminated * 100)), row.moonIlluminated),
-                           Cell(Degrees(row.moonSeparation), row.moonSeparation)});
-    }
-    table_->setSortingEnabled(true);
+    model_->Reset(shown_->rows, shown_->catalog.objects);
     progress_->hide();
     save_->setEnabled(!shown_->rows.empty());
     UpdateStatus();
@@ -370,7 +312,7 @@ const PlannerObject* CTonightWnd::ObjectAt(int row) const
 {
     if (!shown_ || row < 0 || row >= proxy_->rowCount())
         return nullptr;
-    const int r = proxy_->index(row, Name).data(kRowRole).toInt();
+    const int r = proxy_->index(row, Model::Name).data(Model::kRowRole).toInt();
     return &shown_->catalog.objects[shown_->rows[static_cast<std::size_t>(r)].object];
 }
 
@@ -415,7 +357,7 @@ bool CTonightWnd::SaveCsv()
     // The rows as the table shows them: sorted and filtered.
     std::vector<TonightRow> rows;
     for (int row = 0; row < proxy_->rowCount(); ++row)
-        rows.push_back(shown_->rows[static_cast<std::size_t>(proxy_->index(row, Name).data(kRowRole).toInt())]);
+        rows.push_back(shown_->rows[static_cast<std::size_t>(proxy_->index(row, Model::Name).data(Model::kRowRole).toInt())]);
     const std::string csv = TonightCsv(rows, shown_->catalog.objects);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), static_cast<qint64>(csv.size())) !=

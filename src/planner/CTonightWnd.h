@@ -17,10 +17,10 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
-class QStandardItemModel;
 class QTableView;
 class QTimer;
 class TonightLink;
+class TonightTableModel;
 struct TonightJob;
 
 class CTonightWnd : public QMainWindow {
@@ -66,7 +66,7 @@ private:
     QLabel* darkness_;
     QLineEdit* filter_;
     QTableView* table_;
-    QStandardItemModel* model_;
+    TonightTableModel* model_;
     QSortFilterProxyModel* proxy_;
     QProgressBar* progress_;
     QPushButton* save_;
