@@ -1,11 +1,13 @@
 #pragma once
 // A temporary working folder holding a full ASTERS.DTB of 9,999 lines (the
-// most the list can carry), Ceres first, the other names in scrambled order.
-// It is the working directory for the life of the object.
+// most the list can carry), Ceres first, the other names in scrambled order,
+// the orbits spread over the sky and the magnitudes over 3 to 15. It is the
+// working directory for the life of the object.
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/AsteroidLine.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -26,14 +28,16 @@ public:
             const std::string name = k == 1 ? "Ceres" : "Minor" + std::to_string((k * 7919) % 10007);
             char line[kAsteroidLineLength + 1];
             std::snprintf(line, sizeof line,
-                          "%6d200020220809 334.32717  73.53163  80.26644  10.58680 0.0786358  0.21418055  3.33 0.12"
-                          "%-17s\r\n",
-                          k, name.c_str());
+                          "%6d200020220809%10.5f  73.53163%10.5f%10.5f 0.0786358  0.21418055%6.2f 0.12%-17s\r\n", k,
+                          std::fmod(334.32717 + k * 37.1, 360.0), std::fmod(80.26644 + k * 13.7, 360.0),
+                          std::fmod(10.58680 + k * 0.7, 30.0), 3.33 + k * 0.0012, name.c_str());
             out.write(line, kAsteroidLineLength);
         }
         out.close();
         std::filesystem::current_path(folder_);
     }
+    const std::filesystem::path& folder() const { return folder_; }
+
     ~SyntheticAsteroids()
     {
         std::error_code ignored;

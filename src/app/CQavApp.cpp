@@ -1,6 +1,7 @@
 #include "app/CQavApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/AppTonightLink.h"
 #include "app/CDocTemplate.h"
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
@@ -16,6 +17,7 @@
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
 #include "platform/QtMessagePresenter.h"
+#include "planner/CTonightWnd.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -89,6 +91,7 @@ CQavApp::CQavApp()
     OnCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
     OnCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
     OnCommand(Cmd::AppExit, [this] { OnAppExit(); });
+    OnCommand(Cmd::Tonight, [this] { OnTonight(); });
     qApp->installEventFilter(this);
 }
 
@@ -96,6 +99,7 @@ CQavApp::~CQavApp()
 {
     qApp->removeEventFilter(this);
     // The windows go before the document they show.
+    delete tonightWindow_.data();
     for (const QPointer<CMainFrame>& frame : diagramFrames_)
         delete frame.data();
     mainFrame_.reset();
@@ -222,6 +226,26 @@ CMainFrame* CQavApp::CreateDiagramFrame()
     std::erase_if(diagramFrames_, [](const QPointer<CMainFrame>& old) { return old.isNull(); });
     diagramFrames_.emplace_back(frame);
     return frame;
+}
+
+CTonightWnd* CQavApp::tonightWindow() const { return tonightWindow_.data(); }
+
+void CQavApp::OnTonight()
+{
+    if (!tonightWindow_) {
+        if (!tonightLink_)
+            tonightLink_ = std::make_unique<AppTonightLink>();
+        tonightWindow_ = new CTonightWnd(*tonightLink_, Selection().siteIndex);
+        tonightWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        tonightWindow_->show();
+        // Tonight's list at once, from the defaults, when there is a site.
+        if (tonightWindow_->HasSites())
+            tonightWindow_->Compute();
+        return;
+    }
+    tonightWindow_->show();
+    tonightWindow_->raise();
+    tonightWindow_->activateWindow();
 }
 
 std::vector<CMainFrame*> CQavApp::diagramFrames() const

@@ -12,9 +12,11 @@
 #include <memory>
 #include <vector>
 
+class AppTonightLink;
 class CDocTemplate;
 class CMainFrame;
 class CQavDoc;
+class CTonightWnd;
 class QPrinter;
 class QSettings;
 
@@ -63,6 +65,9 @@ public:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnAppExit();
+    // Sites > Ce soir: the one "Ce soir" window, opened or brought forward.
+    void OnTonight();
+    CTonightWnd* tonightWindow() const;
 
 signals:
     // Every window is closed: the event loop may end.
@@ -81,6 +86,8 @@ private:
     std::unique_ptr<CQavDoc> document_;
     std::unique_ptr<CMainFrame> mainFrame_;
     std::vector<QPointer<CMainFrame>> diagramFrames_;
+    std::unique_ptr<AppTonightLink> tonightLink_;
+    QPointer<CTonightWnd> tonightWindow_;
     std::unique_ptr<QPrinter> printer_;
     RecentFileList recentFiles_;
     int previewPages_ = 0;

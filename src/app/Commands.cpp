@@ -47,6 +47,7 @@ const std::map<int, QString>& Strings()
         {Cmd::Magnitudes, "Calcul des coefficients de la formule des magnitudes"},
         {Cmd::SiteBase, "Gestion de la base de données des sites"},
         {Cmd::CometBase, "Gestion de la base de données des comètes"},
+        {Cmd::Tonight, "Comètes et astéroïdes observables cette nuit depuis un site\nCe soir"},
     };
     return strings;
 }
@@ -120,6 +121,7 @@ const std::vector<MenuItem>& MainMenu()
         }),
         Popup("&Sites", {
             Command(Cmd::SiteBase, "&Base de données"),
+            Command(Cmd::Tonight, "&Ce soir…"),
         }),
         Popup("&?", {
             Command(Cmd::Help, "Aide"),

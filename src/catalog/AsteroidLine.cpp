@@ -119,3 +119,26 @@ void ConvertAsteroidLine(std::string_view line, int number, AsteroidRecord& reco
     // constant in degrees: Kepler's third law for a massless body.
     record.semiMajorAxis = std::pow(0.9856076686 / record.meanMotion, 0.6666666666666666);
 }
+
+bool IsSoundAsteroidLine(std::string_view line)
+{
+    if (line.size() < static_cast<std::size_t>(kAsteroidLineLength) - 2)
+        return false;
+    int number = 0, year = 0, month = 0, day = 0;
+    if (!ScanInt(FieldOf(line, kNumber), number) ||
+        std::sscanf(FieldOf(line, kEpoch).c_str(), "%4d%2d%2d", &year, &month, &day) != 3 || month < 1 ||
+        month > 12 || day < 1 || day > 31)
+        return false;
+    double values[7] = {};
+    const Field fields[7] = {kMeanAnomaly, kArgPerihelion, kAscendingNode, kInclination,
+                             kEccentricity, kMeanMotion,   kAbsoluteMagnitude};
+    for (int k = 0; k < 7; ++k)
+        if (!ScanReal(FieldOf(line, fields[k]), values[k]) || !std::isfinite(values[k]))
+            return false;
+    const double eccentricity = values[4];
+    const double meanMotion = values[5];
+    double slope = 0.0;
+    const std::string slopeText = FieldOf(line, kSlopeParameter);
+    return eccentricity >= 0 && eccentricity < 1 && meanMotion > 0 &&
+           (slopeText.find_first_not_of(' ') == std::string::npos || ScanReal(slopeText, slope));
+}

@@ -23,3 +23,8 @@ int AsteroidEntryNumber(std::string_view entry);
 // malformed number, or epoch, leaves its member and texts as they were; a
 // blank G stands for 0.15. The field texts are always those of the line.
 void ConvertAsteroidLine(std::string_view line, int number, AsteroidRecord& record);
+
+// Whether every field the orbit and the magnitude need holds a number that
+// makes sense (an epoch date, 0 <= e < 1, a positive daily motion): a
+// damaged line converts into nonsense and is better left out of a survey.
+bool IsSoundAsteroidLine(std::string_view line);

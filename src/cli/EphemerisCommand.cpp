@@ -9,6 +9,7 @@
 #include "core/CFormat.h"
 #include "core/FieldParsers.h"
 #include "ephemeris/EphemerisWriter.h"
+#include "export/CsvWriters.h"
 #include "platform/FileError.h"
 #include "platform/TextEncoding.h"
 
@@ -24,7 +25,7 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage : qav-cli [--dir DOSSIER] ephemeris (--comet N | --asteroid N) --first J/M/A\n"
-    "                [--days N] [--interval N] [--equinox A] [-o FICHIER]\n"
+    "                [--days N] [--interval N] [--equinox A] [--format text|csv] [-o FICHIER]\n"
     "\n"
     "Écrit le tableau de l'éphéméride, exactement comme Qav le met dans le texte.\n"
     "\n"
@@ -35,8 +36,12 @@ constexpr const char* kHelp =
     "  --interval N    intervalle entre les jours (par défaut 1 pour une comète,\n"
     "                  10 pour un astéroïde)\n"
     "  --equinox A     équinoxe des coordonnées (par défaut 2000)\n"
+    "  --format csv    une ligne CSV par date au lieu du tableau : date, ascension\n"
+    "                  droite en heures, déclinaison en degrés, distances, élongation,\n"
+    "                  phase, magnitude, direction antisolaire (UTF-8, points décimaux)\n"
     "  -o FICHIER      écrit le fichier .qav (Windows-1252) au lieu de la sortie\n"
-    "                  standard (UTF-8) ; les lignes finissent par CR LF dans les deux cas\n"
+    "                  standard (UTF-8) ; les lignes finissent par CR LF dans les deux cas ;\n"
+    "                  avec --format csv, le fichier CSV (UTF-8, lignes finies par LF)\n"
     "  --dir DOSSIER   dossier des catalogues (par défaut : voir qav-cli --help)\n"
     "\n"
     "Codes de sortie : 0 tableau écrit, 2 valeur refusée, 3 fichier illisible ou\n"
@@ -50,7 +55,7 @@ using Options = std::map<std::string, std::string>;
 
 bool TakesValue(const std::string& name)
 {
-    for (const char* known : {"--comet", "--asteroid", "--first", "--days", "--interval", "--equinox", "-o", "--dir"})
+    for (const char* known : {"--comet", "--asteroid", "--first", "--days", "--interval", "--equinox", "--format", "-o", "--dir"})
         if (name == known)
             return true;
     return false;
@@ -148,6 +153,11 @@ int RunEphemerisCommand(const std::vector<std::string>& arguments, const std::st
         err << "qav-cli ephemeris : donnez soit --comet N, soit --asteroid N.\n";
         return kRefused;
     }
+    const std::string format = options.count("--format") ? options["--format"] : "text";
+    if (format != "text" && format != "csv") {
+        err << "qav-cli ephemeris : --format attend text ou csv, pas « " << format << " ».\n";
+        return kRefused;
+    }
     if (options.count("--first") == 0) {
         err << "qav-cli ephemeris : la date du premier jour (--first J/M/A) est obligatoire.\n";
         return kRefused;
@@ -185,6 +195,15 @@ int RunEphemerisCommand(const std::vector<std::string>& arguments, const std::st
             const WorkingFolder inFolder(folder);
             if (comet ? !ChooseCometNumber(number, err) : !ChooseAsteroidNumber(number, err))
                 return kRefused;
+        }
+        if (format == "csv") {
+            const std::string csv = EphemerisCsv(comet ? CometEphemerisLines(state, leapFebruaryMarker)
+                                                       : AsteroidEphemerisLines(state, leapFebruaryMarker));
+            if (output)
+                WriteDocument(*output, options["-o"], csv);
+            else
+                out << csv << std::flush;
+            return 0;
         }
         const std::string text =
             comet ? CometEphemerisText(state, leapFebruaryMarker) : AsteroidEphemerisText(state, leapFebruaryMarker);

@@ -2,6 +2,8 @@
 
 #include "cli/DiagramCommand.h"
 #include "cli/EphemerisCommand.h"
+#include "cli/NightsCommand.h"
+#include "cli/TonightCommand.h"
 #include "platform/DataFolders.h"
 
 #include <ostream>
@@ -16,9 +18,10 @@ constexpr const char* kUsage =
     "\n"
     "Commandes (qav-cli COMMANDE --help en dit plus) :\n"
     "  ephemeris (--comet N | --asteroid N) --first J/M/A [--days N] [--interval N]\n"
-    "            [--equinox A] [-o FICHIER]\n"
+    "            [--equinox A] [--format text|csv] [-o FICHIER]\n"
     "                  éphéméride d'une comète (numéro N de la liste de COMETS.WDB)\n"
-    "                  ou d'un astéroïde (numéroté N dans ASTERS.DTB)\n";
+    "                  ou d'un astéroïde (numéroté N dans ASTERS.DTB) ; --format csv en\n"
+    "                  fait un fichier CSV, une ligne par date\n";
 
 constexpr const char* kGeneralOptions =
     "\n"
@@ -27,7 +30,10 @@ constexpr const char* kGeneralOptions =
     "  --help          affiche cette aide\n"
     "  --version       affiche la version\n\n";
 
-std::string Usage() { return std::string(kUsage) + kDiagramUsage + kGeneralOptions + kWorkingFolderHelp; }
+std::string Usage()
+{
+    return std::string(kUsage) + kDiagramUsage + kNightsUsage + kTonightUsage + kGeneralOptions + kWorkingFolderHelp;
+}
 
 } // namespace
 
@@ -68,6 +74,10 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
         return RunEphemerisCommand(rest, catalogueDir, out, err);
     if (first == "diagram")
         return RunDiagramCommand(rest, catalogueDir, out, err);
+    if (first == "nights")
+        return RunNightsCommand(rest, catalogueDir, out, err);
+    if (first == "tonight")
+        return RunTonightCommand(rest, catalogueDir, out, err);
     err << "qav-cli : argument inconnu « " << first << " ».\n\n" << Usage();
     return 2;
 }

@@ -7,34 +7,13 @@
 #include "diagram/ChartDrawing.h"
 #include "diagram/DiagramObject.h"
 #include "diagram/EventGrid.h"
+#include "diagram/NightSequence.h"
 #include "diagram/NightlyEvents.h"
 #include "platform/TextEncoding.h"
 
 #include <cmath>
 
 namespace {
-
-// The Sun and the object, geocentric and equatorial of date, AU. The
-// obliquity is that of 0h UT of day 0, kept for the whole diagram.
-class DiagramPositions {
-public:
-    DiagramPositions(const DiagramObject& object, double obliquity)
-        : object_(object), eclipticToEquator_(RotationX(obliquity))
-    {
-    }
-
-    Vec3 Sun(double t) const { return eclipticToEquator_ * SunGeocentricEcliptic(t); }
-
-    // rho = P Rx(eps0) h(d) + S, with P taken at the day's 0h UT (tday).
-    Vec3 Object(DayNumber d, const Mat3& toEquatorOfDate, const Vec3& sun) const
-    {
-        return toEquatorOfDate * object_.Heliocentric(d) + sun;
-    }
-
-private:
-    const DiagramObject& object_;
-    Mat3 eclipticToEquator_;
-};
 
 // Code 7 in the rows of a window that stays in one night, three rows short
 // of each end so that the points at its ends keep their legend.
@@ -88,11 +67,8 @@ void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, Ephemer
     leapFebruaryMarker = 0;
     grid.Reset();
     const DayNumber d0 = RequestDayNumber(request);
-    const double t0 = d0 * kCenturiesPerDay;
-    const DiagramPositions positions(object, MeanObliquity(t0));
     request.day = 1;
-    double theta0 = SiderealTimeAt0h(t0);
-    const SiteFrame frame = MakeSiteFrame(site);
+    NightSequence nights(object, site, d0);
 
     DrawBackground(canvas);
     canvas.SelectFont(DiagramFont::Label);
@@ -100,38 +76,9 @@ void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, Ephemer
 
     // Records i, i - 1 and i - 2, each night refined once from the one before.
     NightRecord dayBefore;
-    NightRecord yesterday;
-    {
-        const Vec3 sun = positions.Sun(t0);
-        yesterday = FirstEstimates(sun, positions.Object(d0, object.ToEquatorOfDate(t0), sun), theta0, frame);
-    }
-    double previousT = t0;
+    NightRecord yesterday = nights.First();
     for (int i = 1; i <= kDiagramNights; ++i) {
-        const double ti = t0 + i * kCenturiesPerDay;
-        const DayNumber di = d0 + i;
-        // Mean sidereal time advances by 24h 3m 56.555s a day.
-        theta0 += (2400.051262 + 5.162e-05 * previousT) * kCenturiesPerDay;
-
-        NightRecord today;
-        for (const int k : {EventKind::NightStart, EventKind::NightEnd}) {
-            const auto n = static_cast<std::size_t>(k);
-            const double t = yesterday.time[n];
-            const RefinedTime refined = RefineEventTime(positions.Sun(ti + t * kCenturiesPerHour), t,
-                                                        kEventAltitudeSine[n], theta0, frame, kEventHourAngleSign[n]);
-            today.time[n] = refined.time;
-            today.reach[n] = refined.reach;
-        }
-        const Mat3 toEquatorOfDate = object.ToEquatorOfDate(ti);
-        for (std::size_t n = 0; n <= 4; ++n) {
-            const double t = yesterday.time[n];
-            const Vec3 sun = positions.Sun(ti + t * kCenturiesPerHour);
-            const Vec3 rho = positions.Object(di + t / 24, toEquatorOfDate, sun);
-            const RefinedTime refined =
-                RefineEventTime(rho, t, kEventAltitudeSine[n], theta0, frame, kEventHourAngleSign[n]);
-            today.time[n] = refined.time;
-            today.reach[n] = refined.reach;
-        }
-
+        const NightRecord today = nights.Next(yesterday);
         ComfortableWindowsOfDay(i, today, yesterday, i >= 11 ? &dayBefore : nullptr, grid, canvas);
         WriteEventPoints(yesterday, i - 1, grid, canvas);
         if (request.day == 1)
@@ -140,7 +87,6 @@ void ComputeDiagram(const DiagramObject& object, const SiteRecord& site, Ephemer
 
         dayBefore = yesterday;
         yesterday = today;
-        previousT = ti;
     }
 
     const NewMoonDays moons = MeanNewMoonDays(d0);

@@ -42,32 +42,52 @@ std::string EquinoxLine(int equinox)
     return Ansi("Coordonnées équinoxe ") + FormatC("%d.\r\n", equinox);
 }
 
-std::string LineDate(const EphemerisRequest& request)
+std::string LineDate(const EphemerisLine& line)
 {
-    return FormatC("%2d/%2d/%4d", request.day, request.month, request.year);
+    return FormatC("%2d/%2d/%4d", line.day, line.month, line.year);
 }
 
 double ArcCosine(double cosine) { return std::acos(std::clamp(cosine, -1.0, 1.0)); }
 
-// Writes `count` lines through `line`, stepping the request date, then puts
+EphemerisLine LineOf(const ApparentPlace& place, double magnitude, double antiSolar)
+{
+    EphemerisLine line;
+    line.rightAscension = place.rightAscension;
+    line.declination = place.declination;
+    line.earthDistance = place.earthDistance;
+    line.sunDistance = place.sunDistance;
+    line.elongation = place.elongation;
+    line.phaseAngle = place.phaseAngle;
+    line.magnitude = magnitude;
+    line.antiSolar = antiSolar;
+    return line;
+}
+
+// Computes `count` lines through `line`, stepping the request date, then puts
 // the first date back.
-template <typename LineWriter>
-void WriteLines(SelectionState& state, int& leapFebruaryMarker, std::string& text, LineWriter line)
+template <typename LineMaker>
+std::vector<EphemerisLine> MakeLines(SelectionState& state, int& leapFebruaryMarker, LineMaker line)
 {
     EphemerisRequest& request = state.ephemeris;
     const int firstDay = request.day;
     const int firstMonth = request.month;
     const int firstYear = request.year;
     const int count = request.dayCount;
+    std::vector<EphemerisLine> lines;
     if (count > 0)
-        text.reserve(text.size() + static_cast<std::size_t>(std::min(count, kMaxEphemerisLines)) * 80);
+        lines.reserve(static_cast<std::size_t>(std::min(count, kMaxEphemerisLines)));
     for (int i = 0; i < count; ++i) {
-        text += line(request);
+        EphemerisLine made = line(RequestDayNumber(request));
+        made.day = request.day;
+        made.month = request.month;
+        made.year = request.year;
+        lines.push_back(made);
         AdvanceRequestDate(request, leapFebruaryMarker);
     }
     request.day = firstDay;
     request.month = firstMonth;
     request.year = firstYear;
+    return lines;
 }
 
 } // namespace
@@ -81,45 +101,46 @@ bool CheckEphemerisLineCount(int dayCount)
     return false;
 }
 
-std::string CometEphemerisText(SelectionState& state, int& leapFebruaryMarker)
+std::vector<EphemerisLine> CometEphemerisLines(SelectionState& state, int& leapFebruaryMarker)
 {
     const CometRecord& comet = state.currentComet;
-    const int equinox = state.ephemeris.equinox;
-    std::string text = std::string(21, ' ') + "*** COMETE " + CometName(comet) + " ***\r\n\r\n" +
-                       Ansi("Eléments orbitaux : ") + CometReference(comet) + "\r\n" + EquinoxLine(equinox) +
-                       CometHeaderTail();
-
-    const Mat3 outputPrecession = OutputPrecession(equinox);
-    WriteLines(state, leapFebruaryMarker, text, [&](const EphemerisRequest& request) {
-        const DayNumber instant = RequestDayNumber(request);
+    const Mat3 outputPrecession = OutputPrecession(state.ephemeris.equinox);
+    return MakeLines(state, leapFebruaryMarker, [&](DayNumber instant) {
         const ApparentPlace place =
             ApparentPlaceAt(instant, CometHeliocentricPosition(comet, instant), comet.equinox, outputPrecession);
         const double m1 = comet.magnitudeCoef1 + 5 * std::log10(place.earthDistance) +
                           comet.magnitudeCoef2 * std::log10(place.sunDistance);
-        return LineDate(request) + "  " + FormatRightAscension(place.rightAscension) + "  " +
-               FormatDeclination(place.declination, 0) + "  " + EphemerisColumn(place.earthDistance, 6, 3) + " " +
-               EphemerisColumn(place.sunDistance, 6, 3) + "  " + EphemerisColumn(place.elongation, 5, 1) + "  " +
-               EphemerisColumn(place.phaseAngle, 5, 1) + "    " + EphemerisColumn(m1, 4, 1) + "  " +
-               EphemerisColumn(AntiSolarDirection(place.sun, place.geocentric), 6, 1) + "\r\n";
+        return LineOf(place, m1, AntiSolarDirection(place.sun, place.geocentric));
     });
+}
+
+std::string CometEphemerisText(SelectionState& state, int& leapFebruaryMarker)
+{
+    const CometRecord& comet = state.currentComet;
+    std::string text = std::string(21, ' ') + "*** COMETE " + CometName(comet) + " ***\r\n\r\n" +
+                       Ansi("Eléments orbitaux : ") + CometReference(comet) + "\r\n" +
+                       EquinoxLine(state.ephemeris.equinox) + CometHeaderTail();
+    const std::vector<EphemerisLine> lines = CometEphemerisLines(state, leapFebruaryMarker);
+    text.reserve(text.size() + lines.size() * 80);
+    for (const EphemerisLine& line : lines)
+        text += LineDate(line) + "  " + FormatRightAscension(line.rightAscension) + "  " +
+                FormatDeclination(line.declination, 0) + "  " + EphemerisColumn(line.earthDistance, 6, 3) + " " +
+                EphemerisColumn(line.sunDistance, 6, 3) + "  " + EphemerisColumn(line.elongation, 5, 1) + "  " +
+                EphemerisColumn(line.phaseAngle, 5, 1) + "    " + EphemerisColumn(line.magnitude, 4, 1) + "  " +
+                EphemerisColumn(line.antiSolar, 6, 1) + "\r\n";
     return text;
 }
 
-std::string AsteroidEphemerisText(SelectionState& state, int& leapFebruaryMarker)
+std::vector<EphemerisLine> AsteroidEphemerisLines(SelectionState& state, int& leapFebruaryMarker)
 {
     const AsteroidRecord& asteroid = state.currentAsteroid;
-    const int equinox = state.ephemeris.equinox;
-    std::string text = std::string(24, ' ') + Ansi("*** Astéroïde ") + asteroid.name + " ***\r\n\r\n" +
-                       EquinoxLine(equinox) + AsteroidHeaderTail();
-
     // Asteroid elements are always J2000. The products are grouped as the
     // asteroid table has always grouped them, the output precession first.
-    const Mat3 outputPrecession = OutputPrecession(equinox);
+    const Mat3 outputPrecession = OutputPrecession(state.ephemeris.equinox);
     const Mat3 elementsToOutput = outputPrecession * RotationX(ObliquityJ2000);
     const double h = asteroid.absoluteMagnitude;
     const double g = asteroid.slopeParameter;
-    WriteLines(state, leapFebruaryMarker, text, [&](const EphemerisRequest& request) {
-        const DayNumber instant = RequestDayNumber(request);
+    return MakeLines(state, leapFebruaryMarker, [&](DayNumber instant) {
         const double t = instant * kCenturiesPerDay;
         const Vec3 sun = ((outputPrecession * PrecessionMatrix(1.0, t)) * RotationX(MeanObliquity(t))) *
                          SunGeocentricEcliptic(t);
@@ -127,12 +148,22 @@ std::string AsteroidEphemerisText(SelectionState& state, int& leapFebruaryMarker
         const ApparentPlace place = ApparentPlaceFromVectors(sun, object);
         const double alpha =
             ArcCosine(Dot(place.geocentric, object) / (place.sunDistance * place.earthDistance));
-        const double v = MagnitudeHG(h, g, place.sunDistance, place.earthDistance, alpha);
-        return LineDate(request) + "    " + FormatRightAscension(place.rightAscension) + "  " +
-               FormatDeclination(place.declination, 0) + "    " + EphemerisColumn(place.earthDistance, 5, 3) + "   " +
-               EphemerisColumn(place.sunDistance, 5, 3) + "   " + EphemerisColumn(place.elongation, 5, 1) + "  " +
-               EphemerisColumn(place.phaseAngle, 5, 1) + "   " + EphemerisColumn(v, 4, 1) + "\r\n";
+        return LineOf(place, MagnitudeHG(h, g, place.sunDistance, place.earthDistance, alpha), std::nan(""));
     });
+}
+
+std::string AsteroidEphemerisText(SelectionState& state, int& leapFebruaryMarker)
+{
+    std::string text = std::string(24, ' ') + Ansi("*** Astéroïde ") + state.currentAsteroid.name +
+                       " ***\r\n\r\n" + EquinoxLine(state.ephemeris.equinox) + AsteroidHeaderTail();
+    const std::vector<EphemerisLine> lines = AsteroidEphemerisLines(state, leapFebruaryMarker);
+    text.reserve(text.size() + lines.size() * 80);
+    for (const EphemerisLine& line : lines)
+        text += LineDate(line) + "    " + FormatRightAscension(line.rightAscension) + "  " +
+                FormatDeclination(line.declination, 0) + "    " + EphemerisColumn(line.earthDistance, 5, 3) +
+                "   " + EphemerisColumn(line.sunDistance, 5, 3) + "   " + EphemerisColumn(line.elongation, 5, 1) +
+                "  " + EphemerisColumn(line.phaseAngle, 5, 1) + "   " + EphemerisColumn(line.magnitude, 4, 1) +
+                "\r\n";
     return text;
 }
 

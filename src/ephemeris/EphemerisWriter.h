@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The most lines a table may have: a longer one would not fit in the text of
 // the document (1,048,575 bytes), nor load again once saved. The request
@@ -17,6 +18,24 @@ inline constexpr int kMaxEphemerisLines = 10000;
 // Shows "Erreur ! Le nombre de jours ne peut pas dépasser 10000. ..." and
 // returns false when `dayCount` is above kMaxEphemerisLines.
 bool CheckEphemerisLineCount(int dayCount);
+
+// The quantities of one line of a table, before they are printed.
+struct EphemerisLine {
+    int day = 0, month = 0, year = 0;  // the date, 0h of the table's time scale
+    double rightAscension = 0.0;       // hours, [0, 24), equinox of the request
+    double declination = 0.0;          // radians
+    double earthDistance = 0.0;        // AU
+    double sunDistance = 0.0;          // AU
+    double elongation = 0.0;           // degrees
+    double phaseAngle = 0.0;           // degrees
+    double magnitude = 0.0;            // m1 of a comet, V of an asteroid
+    double antiSolar = 0.0;            // degrees; NaN when undefined, and for an asteroid
+};
+
+// The lines of the comet and the asteroid tables, as the texts below print
+// them; the request date is stepped and put back as for the texts.
+std::vector<EphemerisLine> CometEphemerisLines(SelectionState& state, int& leapFebruaryMarker);
+std::vector<EphemerisLine> AsteroidEphemerisLines(SelectionState& state, int& leapFebruaryMarker);
 
 // "*** COMETE name ***": right ascension and declination of the equinox of the
 // request, distances, elongation, phase, m1 and the direction of the tail.

@@ -98,7 +98,7 @@ TEST_F(Frame, CommandsWithoutAHandlerAreDisabled)
     EXPECT_FALSE(frame().action(Cmd::NextPane)->isEnabled());
     EXPECT_FALSE(frame().action(Cmd::PrevPane)->isEnabled());
     for (const int id : {Cmd::CometEphemeris, Cmd::CometVisibility, Cmd::CometBase, Cmd::Magnitudes,
-                         Cmd::AsteroidEphemeris, Cmd::AsteroidVisibility, Cmd::SiteBase, Cmd::FileNew,
+                         Cmd::AsteroidEphemeris, Cmd::AsteroidVisibility, Cmd::SiteBase, Cmd::Tonight, Cmd::FileNew,
                          Cmd::FileSave, Cmd::FilePrint, Cmd::ViewFont, Cmd::Help, Cmd::AppAbout})
         EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
     EXPECT_FALSE(frame().OnCmdMsg(Cmd::NextPane));

@@ -19,6 +19,7 @@ const QStringList kTopics = {
     "Magnitudes visuelles.htm",
     "Base de données des Comètes - frameset.htm",
     "Base de données des Sites - frameset.htm",
+    "Ce soir - frameset.htm",
 };
 
 } // namespace

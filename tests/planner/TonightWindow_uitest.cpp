@@ -1,0 +1,120 @@
+// The "Ce soir" window on the sample catalogues: the night of 15 January 2025
+// from Paris (the dark hours and Vesta's rise through 10 degrees as PyEphem
+// gives them, see the planner's test), the filter, the CSV, the diagram and
+// the ephemeris of a row, the refusals, and a night without astronomical
+// darkness.
+
+#include "app/CMainFrame.h"
+#include "app/CQavDoc.h"
+#include "app/CQavView.h"
+#include "app/Commands.h"
+#include "catalog/SelectionState.h"
+#include "planner/CTonightWnd.h"
+#include "support/UiTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+class TonightWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ResetSelection();
+        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
+            folder.CopySample(name);
+        // One damaged line at the end of the asteroids.
+        folder.Write("ASTERS.DTB", folder.Read("ASTERS.DTB") + std::string(108, 'x') + "\r\n");
+        ASSERT_TRUE(Start());
+        frame().OnCmdMsg(Cmd::Tonight);
+        window = app().tonightWindow();
+        ASSERT_NE(window, nullptr);
+    }
+
+    QString Field(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
+    void Type(const char* field, const QString& text) { window->findChild<QLineEdit*>(field)->setText(text); }
+    QString Cell(int row, int column) const
+    {
+        return window->findChild<QTableView*>("table")->model()->index(row, column).data().toString();
+    }
+    bool Computed(const char* date)
+    {
+        Type("date", date);
+        return window->Compute() && QTest::qWaitFor([this] { return !window->Computing(); }, 20000);
+    }
+
+    CTonightWnd* window = nullptr;
+};
+
+} // namespace
+
+TEST_F(TonightWindow, ListsTheNightFiltersSavesAndOpensAnObject)
+{
+    ASSERT_TRUE(Computed("15/1/2025"));
+    EXPECT_EQ(Field("darkness"), QStringLiteral("Nuit astronomique de 18h15 à 5h45 TU."));
+    EXPECT_TRUE(Field("status").contains(QStringLiteral("1 ligne endommagée ignorée")));
+    // Brightest first: Vesta, rising through 10 degrees at 2:01.
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("Vesta (4)"));
+    EXPECT_EQ(Cell(0, 2), QStringLiteral("2h01"));
+
+    window->findChild<QLineEdit*>("filter")->setText(QStringLiteral("EUNO"));
+    ASSERT_EQ(window->findChild<QTableView*>("table")->model()->rowCount(), 1);
+    saveAnswers = {folder.path().string().c_str() + QStringLiteral("/nuit.csv")};
+    ASSERT_TRUE(window->SaveCsv());
+    const std::string csv = folder.Read("nuit.csv");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "name,kind,magnitude,start_utc,end_utc,hours,best_utc,best_alt_deg,"
+                                            "best_az_deg,elongation_deg,moon_alt_deg,moon_illum,moon_sep_deg");
+    EXPECT_EQ(csv.substr(csv.find('\n') + 1, 40), "Eunomia (15),asteroid,8.86,2025-01-15T18");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2);
+
+    // The row's diagram from January 2025, then its ephemeris from the evening.
+    window->OpenDiagramAt(0);
+    EXPECT_EQ(app().diagramFrames().size(), 1u);
+    EXPECT_EQ(doc().objectKind, 'A');
+    EXPECT_EQ(Selection().currentAsteroid.name, "Eunomia (15)");
+    EXPECT_EQ(Selection().diagram.month * 10000 + Selection().diagram.year, 12025);
+    window->WriteEphemerisAt(0);
+    const std::string text = view().GetText();
+    EXPECT_NE(text.find("Eunomia (15) ***"), std::string::npos);
+    EXPECT_NE(text.find("\r\n15/ 1/2025 "), std::string::npos);
+    EXPECT_NE(text.find("\r\n14/ 2/2025 "), std::string::npos);  // 31 days
+}
+
+TEST_F(TonightWindow, RefusesBadFieldsAndMarksANauticalNight)
+{
+    messages.Clear();
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* message;
+    };
+    for (const Case& c : {Case{"magnitude", "40", "La magnitude limite doit être comprise entre -10 et 30."},
+                          Case{"altitude", "dix", "La hauteur minimale doit être un nombre de degrés, par exemple 10."},
+                          Case{"altitude", "95", "La hauteur minimale doit être comprise entre 0 et 89°."},
+                          Case{"date", "31/2/2025", "Vous avez entré une date non valide.\n\nRecommencez !"}}) {
+        Type("date", "15/1/2025");
+        Type("magnitude", "12");
+        Type("altitude", "10");
+        Type(c.field, c.text);
+        EXPECT_FALSE(window->Compute()) << c.text;
+        EXPECT_EQ(messages.Texts(), c.message);
+        messages.Clear();
+    }
+    // A request replaces the one running; a comma is a decimal point.
+    Type("altitude", "10");
+    Type("date", "21/6/2025");
+    ASSERT_TRUE(window->Compute());
+    Type("altitude", "45,5");
+    ASSERT_TRUE(Computed("21/6/2025"));
+    EXPECT_TRUE(Field("darkness").startsWith(QStringLiteral("Pas de nuit astronomique : nuit nautique")));
+    EXPECT_FALSE(window->findChild<QLabel*>("darkness")->styleSheet().isEmpty());
+    QTableView* table = window->findChild<QTableView*>("table");
+    ASSERT_GT(table->model()->rowCount(), 0);
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        EXPECT_GE(table->model()->index(row, 6).data(Qt::UserRole).toDouble(), 45.5);
+}
