@@ -14,6 +14,7 @@
 #include "diagram/InfoBox.h"
 #include "diagram/InstantView.h"
 #include "diagram/QImageCanvas.h"
+#include "elements/ElementsAge.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "platform/FileError.h"
 
@@ -238,6 +239,8 @@ int RunDiagramCommand(const std::vector<std::string>& arguments, const std::stri
         int leapFebruaryMarker = 0;
         EventGrid& grid = TheEventGrid();
         ComputeDiagram(object, state.currentSite, state.ephemeris, leapFebruaryMarker, grid, *newCanvas());
+        if (const std::string notice = DiagramElementsNotice(state, object.IsComet()); !notice.empty())
+            err << notice << "\n";
 
         for (const auto& [x, y] : parsed.clicks) {
             const std::optional<ClickInstant> instant = InstantAtClick(x, y);

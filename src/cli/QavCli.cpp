@@ -2,6 +2,7 @@
 
 #include "cli/DiagramCommand.h"
 #include "cli/EphemerisCommand.h"
+#include "cli/ImportCommand.h"
 
 #include <ostream>
 #include <string>
@@ -27,7 +28,7 @@ constexpr const char* kGeneralOptions =
     "  --help          affiche cette aide\n"
     "  --version       affiche la version\n";
 
-std::string Usage() { return std::string(kUsage) + kDiagramUsage + kGeneralOptions; }
+std::string Usage() { return std::string(kUsage) + kDiagramUsage + kImportUsage + kGeneralOptions; }
 
 } // namespace
 
@@ -65,6 +66,8 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
         return RunEphemerisCommand(rest, catalogueDir, out, err);
     if (first == "diagram")
         return RunDiagramCommand(rest, catalogueDir, out, err);
+    if (first == "import")
+        return RunImportCommand(rest, catalogueDir, out, err);
     err << "qav-cli : argument inconnu « " << first << " ».\n\n" << Usage();
     return 2;
 }

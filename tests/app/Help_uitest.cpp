@@ -3,6 +3,7 @@
 #include "platform/HelpTopic.h"
 #include "support/UiTestSupport.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QTest>
 #include <QTextBrowser>
@@ -19,6 +20,8 @@ const QStringList kTopics = {
     "Magnitudes visuelles.htm",
     "Base de données des Comètes - frameset.htm",
     "Base de données des Sites - frameset.htm",
+    "Importation des éléments de comètes.htm",
+    "Importation des éléments d'astéroïdes.htm",
 };
 
 } // namespace
@@ -55,6 +58,8 @@ TEST_F(Help, F1OpensTheMainTopicFromTheMainWindowAndFromDialogs)
     // In a dialog F1 climbs to the main window's help command.
     QString shown;
     WhenModalShown([&](QWidget* dialog) {
+        // F1 goes by the active window.
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
         QTest::keyClick(dialog, Qt::Key_F1);
         shown = HelpWindowBrowser()->source().toLocalFile();
         QTest::keyClick(dialog, Qt::Key_Escape);
