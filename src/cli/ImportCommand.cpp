@@ -1,5 +1,6 @@
 #include "cli/ImportCommand.h"
 
+#include "cli/CliSupport.h"
 #include "cli/WorkingFolder.h"
 
 #include "core/CFormat.h"
@@ -31,15 +32,6 @@ namespace {
 
 constexpr int kRefused = 2;
 constexpr int kFileFailed = 3;
-
-class UsageError {
-public:
-    explicit UsageError(std::string text) : text_(std::move(text)) {}
-    const std::string& text() const { return text_; }
-
-private:
-    std::string text_;
-};
 
 struct ImportArguments {
     bool comets = false;
@@ -86,10 +78,9 @@ std::unique_ptr<QCoreApplication> StartCore()
 {
     if (QCoreApplication::instance())
         return nullptr;
-    static int argc = 1;
-    static char name[] = "qav-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QCoreApplication>(argc, argv);
+    qInstallMessageHandler(KeepSeriousQtMessages);
+    static QtArguments arguments;
+    auto application = std::make_unique<QCoreApplication>(arguments.argc, arguments.argv);
     std::setlocale(LC_NUMERIC, "C");
     return application;
 }

@@ -66,8 +66,7 @@ CAsteroidImportDlg::~CAsteroidImportDlg() = default;
 void CAsteroidImportDlg::StartReading()
 {
     auto reader = std::make_unique<MinorPlanetFileReader>();
-    MinorPlanetFileReader* feeding = reader.get();
-    if (!source_->Read([feeding](std::string_view bytes) { return feeding->Feed(bytes); }))
+    if (!source_->Read(*reader))
         return;
     reader_ = std::move(reader);
     read_ = false;
@@ -75,16 +74,10 @@ void CAsteroidImportDlg::StartReading()
     ok_->setEnabled(false);
 }
 
-void CAsteroidImportDlg::ReadingFinished(const QString& error)
+void CAsteroidImportDlg::ReadingFinished(bool read)
 {
-    if (error.isEmpty() && reader_)
-        reader_->Finish();
-    const std::string refusal = error.isEmpty() && reader_ ? reader_->error() : std::string();
-    if (!error.isEmpty() || !refusal.empty()) {
+    if (!read) {
         reader_.reset();
-        source_->status()->setText(QStringLiteral("Rien n'a été lu."));
-        ShowMessage(MessageIcon::Stop, error.isEmpty() ? "Le fichier n'est pas importé.\n" + refusal
-                                                       : error.toStdString());
         return;
     }
     read_ = true;

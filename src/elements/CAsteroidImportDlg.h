@@ -30,7 +30,7 @@ public:
 
 private:
     void StartReading();
-    void ReadingFinished(const QString& error);
+    void ReadingFinished(bool read);
     void ShowPlan();
 
     ImportSourceBox* source_;

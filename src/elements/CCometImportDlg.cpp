@@ -90,8 +90,7 @@ CCometImportDlg::~CCometImportDlg() = default;
 void CCometImportDlg::StartReading()
 {
     auto reader = std::make_unique<CometFileReader>();
-    CometFileReader* feeding = reader.get();
-    if (!source_->Read([feeding](std::string_view bytes) { return feeding->Feed(bytes); }))
+    if (!source_->Read(*reader))
         return;
     reader_ = std::move(reader);
     comets_.clear();
@@ -99,16 +98,10 @@ void CCometImportDlg::StartReading()
     ok_->setEnabled(false);
 }
 
-void CCometImportDlg::ReadingFinished(const QString& error)
+void CCometImportDlg::ReadingFinished(bool read)
 {
-    if (error.isEmpty() && reader_)
-        reader_->Finish();
-    const std::string refusal = error.isEmpty() && reader_ ? reader_->error() : std::string();
-    if (!error.isEmpty() || !refusal.empty()) {
+    if (!read) {
         reader_.reset();
-        source_->status()->setText(QStringLiteral("Rien n'a été lu."));
-        ShowMessage(MessageIcon::Stop, error.isEmpty() ? "Le fichier n'est pas importé.\n" + refusal
-                                                       : error.toStdString());
         return;
     }
     comets_ = reader_->comets();

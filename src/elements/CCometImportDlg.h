@@ -38,7 +38,7 @@ public:
 
 private:
     void StartReading();
-    void ReadingFinished(const QString& error);
+    void ReadingFinished(bool read);
     void Fill();
     void ApplyFilter(const QString& text);
     void CheckShown(bool checked);

@@ -1,6 +1,8 @@
 #include "elements/ImportSourceBox.h"
 
+#include "elements/ElementsFileReader.h"
 #include "platform/Messages.h"
+#include "platform/QtText.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <utility>
 
 ImportSourceBox::ImportSourceBox(const QString& prompt, const QString& where, QWidget* parent)
     : QWidget(parent),
@@ -54,7 +57,7 @@ void ImportSourceBox::Browse()
     emit readRequested();
 }
 
-bool ImportSourceBox::Read(ElementsSource::Consumer consumer)
+bool ImportSourceBox::Read(ElementsFileReader& reader)
 {
     const QString where = field_->text().trimmed();
     if (where.isEmpty()) {
@@ -68,13 +71,15 @@ bool ImportSourceBox::Read(ElementsSource::Consumer consumer)
     progress_->setVisible(true);
     read_->setEnabled(false);
     browse_->setEnabled(false);
-    source_.Start(where, std::move(consumer));
+    reader_ = &reader;
+    source_.Start(where, [&reader](std::string_view bytes) { return reader.Feed(bytes); });
     return true;
 }
 
 void ImportSourceBox::Cancel()
 {
     source_.Cancel();
+    reader_ = nullptr;
     progress_->setVisible(false);
     read_->setEnabled(true);
     browse_->setEnabled(true);
@@ -95,5 +100,13 @@ void ImportSourceBox::Done(const QString& error)
     read_->setEnabled(true);
     browse_->setEnabled(true);
     status_->clear();
-    emit finished(error);
+    ElementsFileReader* reader = std::exchange(reader_, nullptr);
+    QString failure = error;
+    if (failure.isEmpty() && reader && !reader->Finish())
+        failure = QStringLiteral("Le fichier n'est pas importé.\n") + FromUtf8(reader->error());
+    if (!failure.isEmpty()) {
+        status_->setText(QStringLiteral("Rien n'a été lu."));
+        ShowMessage(MessageIcon::Stop, failure.toStdString());
+    }
+    emit finished(failure.isEmpty());
 }

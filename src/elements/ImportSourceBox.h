@@ -5,6 +5,8 @@
 
 #include "elements/ElementsSource.h"
 
+class ElementsFileReader;
+
 #include <QWidget>
 
 class QLabel;
@@ -24,9 +26,10 @@ public:
     QProgressBar* progressBar() const { return progress_; }
     QLabel* status() const { return status_; }
 
-    // Reads the source shown, every piece to `consumer`; `finished` follows.
-    // False, after the usual message, when the field is empty.
-    bool Read(ElementsSource::Consumer consumer);
+    // Reads the source shown into `reader`, which lives until `finished`:
+    // every piece as it arrives, then the end of the file. False, after the
+    // usual message, when the field is empty.
+    bool Read(ElementsFileReader& reader);
     // Stops a reading under way; `finished` does not follow.
     void Cancel();
     bool reading() const { return source_.running(); }
@@ -34,7 +37,9 @@ public:
 signals:
     // "Lire", or a file chosen with "Parcourir...".
     void readRequested();
-    void finished(const QString& error);
+    // The whole file read and accepted (`read`), or not: a refused file or a
+    // failed reading has been reported to the user.
+    void finished(bool read);
 
 private:
     void Browse();
@@ -47,4 +52,5 @@ private:
     QProgressBar* progress_;
     QLabel* status_;
     ElementsSource source_;
+    ElementsFileReader* reader_ = nullptr;
 };
