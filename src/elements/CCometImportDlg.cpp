@@ -42,7 +42,7 @@ CCometImportDlg::CCometImportDlg(QWidget* parent)
                             QStringLiteral("e"), QStringLiteral("Dans COMETS.WDB")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setMinimumHeight(list_->fontMetrics().height() * 16);
+    list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 100, list_->fontMetrics().height() * 16);
     list_->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
     for (const int column : {kPerihelion, kDistance, kEccentricity, kCatalogue})
         list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);

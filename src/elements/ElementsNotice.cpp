@@ -32,6 +32,7 @@ void ShowElementsNotice(QWidget* window, const std::string& text)
             return;
         label = new QLabel(bar);
         label->setObjectName(kLabelName);
+        label->setIndent(label->fontMetrics().averageCharWidth() * 2);
         // A normal widget: the prompts of the menus cover it while they are shown.
         bar->addWidget(label);
     }
