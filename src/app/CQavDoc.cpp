@@ -5,6 +5,11 @@
 #include "app/DocumentText.h"
 #include "app/UserPrompts.h"
 #include "catalog/SelectionRules.h"
+#include "diagram/DiagramObject.h"
+#include "elements/CAsteroidImportDlg.h"
+#include "elements/CCometImportDlg.h"
+#include "elements/ElementsAge.h"
+#include "elements/ElementsNotice.h"
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 #include "ephemeris/CCometEphemerisDlg.h"
 #include "ephemeris/EphemerisWriter.h"
@@ -71,6 +76,8 @@ CQavDoc::CQavDoc() : title_(kUntitled)
     OnCommand(Cmd::AsteroidVisibilityButton, [this] { OnAsteroidVisibility(); });
     OnCommand(Cmd::SiteBase, [this] { OnSiteBase(); });
     OnCommand(Cmd::EphemerisFromDiagram, [this] { OnEphemerisFromDiagram(); });
+    OnCommand(Cmd::CometImport, [this] { OnCometImport(); });
+    OnCommand(Cmd::AsteroidImport, [this] { OnAsteroidImport(); });
 }
 
 CQavDoc::~CQavDoc() = default;
@@ -133,6 +140,7 @@ bool CQavDoc::OnNewDocument()
     SetTitle(kUntitled);
     if (CQavView* view = TextView())
         view->SetText({});
+    ShowTextNotice({});
     return true;
 }
 
@@ -158,6 +166,7 @@ bool CQavDoc::OnOpenDocument(const QString& pathName)
     DeleteContents();
     Serialize(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     SetModifiedFlag(false);
+    ShowTextNotice({});
     return true;
 }
 
@@ -240,6 +249,7 @@ void CQavDoc::OnEditClearAll()
     DeleteContents();
     SetModifiedFlag();
     UpdateAllViews(nullptr, 0);
+    ShowTextNotice({});
 }
 
 // Clear all is always available, also on an empty text.
@@ -262,15 +272,27 @@ void CQavDoc::OnAsteroidEphemeris()
         WriteAsteroidEphemeris();
 }
 
-void CQavDoc::WriteCometEphemeris() { ReplaceText(CometEphemerisText(Selection(), LeapFebruaryMarker)); }
+void CQavDoc::WriteCometEphemeris()
+{
+    ReplaceText(CometEphemerisText(Selection(), LeapFebruaryMarker));
+    ShowTextNotice(EphemerisElementsNotice(Selection(), true));
+}
 
-void CQavDoc::WriteAsteroidEphemeris() { ReplaceText(AsteroidEphemerisText(Selection(), LeapFebruaryMarker)); }
+void CQavDoc::WriteAsteroidEphemeris()
+{
+    ReplaceText(AsteroidEphemerisText(Selection(), LeapFebruaryMarker));
+    ShowTextNotice(EphemerisElementsNotice(Selection(), false));
+}
+
+void CQavDoc::ShowTextNotice(const std::string& notice) { ShowElementsNotice(DialogParent(), notice); }
 
 // A year of daily lines for the object of the diagram, from the month it shows.
 void CQavDoc::OnEphemerisFromDiagram()
 {
-    if (const auto text = EphemerisFromDiagramText(Selection(), objectKind, LeapFebruaryMarker))
+    if (const auto text = EphemerisFromDiagramText(Selection(), objectKind, LeapFebruaryMarker)) {
         ReplaceText(*text);
+        ShowTextNotice(EphemerisElementsNotice(Selection(), objectKind == kCometKind));
+    }
 }
 
 // The maintenance and magnitude dialogs run without a parent and their result
@@ -294,5 +316,18 @@ void CQavDoc::OnSiteBase()
 void CQavDoc::OnMagnitudes()
 {
     CMagnitudeCoefDlg dialog;
+    dialog.exec();
+}
+
+// The imports write their catalogue on OK and say what they did; nothing else changes.
+void CQavDoc::OnCometImport()
+{
+    CCometImportDlg dialog(DialogParent());
+    dialog.exec();
+}
+
+void CQavDoc::OnAsteroidImport()
+{
+    CAsteroidImportDlg dialog(DialogParent());
     dialog.exec();
 }

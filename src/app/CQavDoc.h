@@ -90,6 +90,8 @@ public:
     void OnAsteroidVisibility();
     void OnSiteBase();
     void OnEphemerisFromDiagram();
+    void OnCometImport();
+    void OnAsteroidImport();
 
     // The comet and asteroid tables of the current request, replacing the text.
     void WriteCometEphemeris();
@@ -104,6 +106,8 @@ private:
     QWidget* DialogParent() const;
     // A visibility command: the request dialog, then a new diagram window.
     void OpenDiagram(int kind);
+    // The old-elements notice of the text just written ("" clears it), in the main window.
+    void ShowTextNotice(const std::string& notice);
 
     QString pathName_;
     QString title_;

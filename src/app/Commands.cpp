@@ -47,6 +47,8 @@ const std::map<int, QString>& Strings()
         {Cmd::Magnitudes, "Calcul des coefficients de la formule des magnitudes"},
         {Cmd::SiteBase, "Gestion de la base de données des sites"},
         {Cmd::CometBase, "Gestion de la base de données des comètes"},
+        {Cmd::CometImport, "Importe les éléments de comètes du Minor Planet Center"},
+        {Cmd::AsteroidImport, "Importe les éléments d'astéroïdes du Minor Planet Center"},
         {Cmd::Tonight, "Comètes et astéroïdes observables cette nuit depuis un site\nCe soir"},
     };
     return strings;
@@ -113,11 +115,14 @@ const std::vector<MenuItem>& MainMenu()
             Command(Cmd::CometVisibility, "&Visibilité"),
             Separator(),
             Command(Cmd::CometBase, "&Base de données"),
+            Command(Cmd::CometImport, "&Importer des éléments…"),
             Command(Cmd::Magnitudes, "&Magnitudes"),
         }),
         Popup("&Astéroïdes", {
             Command(Cmd::AsteroidEphemeris, "&Éphéméride"),
             Command(Cmd::AsteroidVisibility, "&Visibilité"),
+            Separator(),
+            Command(Cmd::AsteroidImport, "&Importer des éléments…"),
         }),
         Popup("&Sites", {
             Command(Cmd::SiteBase, "&Base de données"),

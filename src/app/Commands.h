@@ -49,6 +49,8 @@ inline constexpr int DiagramHelp = 32806;
 inline constexpr int SecretDrawer = 32807;
 inline constexpr int SiteBase = 32808;
 inline constexpr int CometBase = 32809;
+inline constexpr int CometImport = 32810;
+inline constexpr int AsteroidImport = 32811;
 inline constexpr int Tonight = 32840;  // Sites > Ce soir: what can be observed tonight
 } // namespace Cmd
 

@@ -1,5 +1,6 @@
 #include "cli/DiagramCommand.h"
 
+#include "cli/CliSupport.h"
 #include "cli/WorkingFolder.h"
 
 #include "catalog/AsteroidCatalog.h"
@@ -14,6 +15,7 @@
 #include "diagram/InfoBox.h"
 #include "diagram/InstantView.h"
 #include "diagram/QImageCanvas.h"
+#include "elements/ElementsAge.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "platform/FileError.h"
 
@@ -52,15 +54,6 @@ struct DiagramArguments {
     std::string grid;
     std::string ephemeris;
     std::vector<std::pair<int, int>> clicks;
-};
-
-class UsageError {
-public:
-    explicit UsageError(std::string text) : text_(std::move(text)) {}
-    const std::string& text() const { return text_; }
-
-private:
-    std::string text_;
 };
 
 int PositiveNumber(const std::string& option, const std::string& text)
@@ -144,14 +137,6 @@ void LoadChoices(const DiagramArguments& arguments, SelectionState& state)
     SiteCatalog::Read(state.siteIndex, state.currentSite);
 }
 
-// Qt's own notices (a missing runtime folder and the like) are not the
-// command's business: standard error carries only qav-cli's messages.
-void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
 // The fonts of the image need a GUI application; without a display it
 // draws off screen.
 std::unique_ptr<QGuiApplication> StartGui()
@@ -159,10 +144,8 @@ std::unique_ptr<QGuiApplication> StartGui()
     qInstallMessageHandler(KeepSeriousQtMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qav-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    static QtArguments arguments;
+    auto application = std::make_unique<QGuiApplication>(arguments.argc, arguments.argv);
     std::setlocale(LC_NUMERIC, "C");
     return application;
 }
@@ -238,6 +221,8 @@ int RunDiagramCommand(const std::vector<std::string>& arguments, const std::stri
         int leapFebruaryMarker = 0;
         EventGrid& grid = TheEventGrid();
         ComputeDiagram(object, state.currentSite, state.ephemeris, leapFebruaryMarker, grid, *newCanvas());
+        if (const std::string notice = DiagramElementsNotice(state, object.IsComet()); !notice.empty())
+            err << notice << "\n";
 
         for (const auto& [x, y] : parsed.clicks) {
             const std::optional<ClickInstant> instant = InstantAtClick(x, y);

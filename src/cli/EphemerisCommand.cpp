@@ -8,6 +8,7 @@
 #include "catalog/SelectionState.h"
 #include "core/CFormat.h"
 #include "core/FieldParsers.h"
+#include "elements/ElementsAge.h"
 #include "ephemeris/EphemerisWriter.h"
 #include "export/CsvWriters.h"
 #include "platform/FileError.h"
@@ -211,6 +212,8 @@ int RunEphemerisCommand(const std::vector<std::string>& arguments, const std::st
             WriteDocument(*output, options["-o"], text);
         else
             out << Windows1252ToUtf8(text) << std::flush;
+        if (const std::string notice = EphemerisElementsNotice(state, comet); !notice.empty())
+            err << notice << "\n";
     } catch (const FileError& error) {
         err << FileErrorText(error) << "\n";
         return kFileFailed;

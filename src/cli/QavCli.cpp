@@ -2,6 +2,7 @@
 
 #include "cli/DiagramCommand.h"
 #include "cli/EphemerisCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/NightsCommand.h"
 #include "cli/TonightCommand.h"
 #include "platform/DataFolders.h"
@@ -32,7 +33,7 @@ constexpr const char* kGeneralOptions =
 
 std::string Usage()
 {
-    return std::string(kUsage) + kDiagramUsage + kNightsUsage + kTonightUsage + kGeneralOptions + kWorkingFolderHelp;
+    return std::string(kUsage) + kDiagramUsage + kImportUsage + kNightsUsage + kTonightUsage + kGeneralOptions + kWorkingFolderHelp;
 }
 
 } // namespace
@@ -78,6 +79,8 @@ int RunQavCli(const std::vector<std::string>& arguments, std::ostream& out, std:
         return RunNightsCommand(rest, catalogueDir, out, err);
     if (first == "tonight")
         return RunTonightCommand(rest, catalogueDir, out, err);
+    if (first == "import")
+        return RunImportCommand(rest, catalogueDir, out, err);
     err << "qav-cli : argument inconnu « " << first << " ».\n\n" << Usage();
     return 2;
 }

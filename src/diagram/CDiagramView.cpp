@@ -10,6 +10,7 @@
 #include "diagram/EventGrid.h"
 #include "diagram/InfoBox.h"
 #include "diagram/Legend.h"
+#include "elements/ElementsNotice.h"
 #include "platform/HelpTopic.h"
 #include "platform/QtText.h"
 
@@ -39,6 +40,7 @@ void CDiagramView::Recompute()
 {
     GetDocument().ComputeDiagram();
     GetDocument().UpdateAllViews(this);
+    ShowDiagramElementsNotice(GetDocument().objectKind == kCometKind);
 }
 
 void CDiagramView::paintEvent(QPaintEvent*)

@@ -3,6 +3,7 @@
 #include "platform/HelpTopic.h"
 #include "support/UiTestSupport.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QTest>
 #include <QTextBrowser>
@@ -20,6 +21,8 @@ const QStringList kTopics = {
     "Base de données des Comètes - frameset.htm",
     "Base de données des Sites - frameset.htm",
     "Ce soir - frameset.htm",
+    "Importation des éléments de comètes.htm",
+    "Importation des éléments d'astéroïdes.htm",
 };
 
 } // namespace
@@ -59,6 +62,7 @@ TEST_F(Help, F1OpensTheMainTopicFromTheMainWindowAndFromDialogs)
         // F1 goes by the active window; headless, the activation of the
         // dialog may lag behind or be overtaken by an earlier one.
         QApplication::setActiveWindow(dialog);
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
         QTest::keyClick(dialog, Qt::Key_F1);
         shown = HelpWindowBrowser()->source().toLocalFile();
         QTest::keyClick(dialog, Qt::Key_Escape);

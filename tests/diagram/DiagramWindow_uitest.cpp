@@ -17,6 +17,8 @@
 #include "support/DiagramFixtures.h"
 #include "support/UiTestSupport.h"
 
+#include "elements/ElementsNotice.h"
+
 #include <QAction>
 #include <QFontInfo>
 #include <QLabel>
@@ -92,6 +94,10 @@ TEST_F(DiagramWindow, OpensWithItsMenuBarAndChart)
     EXPECT_EQ(menus, (QStringList{"&Fichier", "&Ephéméride", "<=", "<--", "-->", "=>", "&Nouveau", "Aide"}));
     EXPECT_EQ(window->toolBar(), nullptr);
     EXPECT_EQ(window->statusBar()->findChildren<QLabel*>(QRegularExpression("^pane\\d$")).size(), 1);
+    // Perihelion 2024 April 20.8249 (day number 45401.3249); the last night,
+    // 2026 January 4 (46024.5), is 623.2 days or 1.7 years after it.
+    EXPECT_EQ(ElementsNoticeOf(window), QStringLiteral("Éléments anciens : époque 20/4/2024, écart 1,7 an ; "
+                                                       "précision de quelques minutes d'arc au plus"));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     window->UpdateCommandUI();

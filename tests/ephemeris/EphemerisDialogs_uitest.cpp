@@ -9,6 +9,7 @@
 #include "catalog/CAsteroidListDlg.h"
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionState.h"
+#include "elements/ElementsNotice.h"
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 #include "ephemeris/CCometEphemerisDlg.h"
 #include "ephemeris/EphemerisWriter.h"
@@ -278,6 +279,7 @@ TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
     EXPECT_EQ(table.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
     EXPECT_NE(table.find("\r\n16/ 4/2024 "), std::string::npos);
     EXPECT_TRUE(doc().IsModified());
+    EXPECT_EQ(ElementsNoticeOf(&frame()), QString());  // days from the perihelion
 
     // The same bytes from the shell.
     const std::string saved = (folder.path() / "cli.qav").string();

@@ -1,0 +1,124 @@
+#include "elements/CAsteroidImportDlg.h"
+
+#include "elements/AsteroidImport.h"
+#include "elements/ElementsFileReader.h"
+#include "elements/ImportSourceBox.h"
+#include "platform/DialogSupport.h"
+#include "platform/FileError.h"
+#include "platform/HelpTopic.h"
+#include "platform/Messages.h"
+#include "platform/QtText.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+CAsteroidImportDlg::CAsteroidImportDlg(QWidget* parent)
+    : QDialog(parent),
+      source_(new ImportSourceBox(QStringLiteral("Éléments des petites planètes du Minor Planet Center (fichier "
+                                                 "MPCORB.DAT ou un de ses extraits) ou adresse http(s) :"),
+                                  QString(), this)),
+      limit_(new QSpinBox(this)),
+      plan_(new QLabel(this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this))
+{
+    setWindowTitle(QStringLiteral("Astéroïdes : importation d'éléments"));
+    limit_->setObjectName(QStringLiteral("limit"));
+    limit_->setRange(1, MinorPlanetFileReader::kLargestNumber);
+    limit_->setValue(MinorPlanetFileReader::kLargestNumber);
+    plan_->setObjectName(QStringLiteral("plan"));
+    plan_->setWordWrap(true);
+    plan_->setMinimumHeight(plan_->fontMetrics().height() * 5);
+    plan_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    plan_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* limitRow = new QHBoxLayout;
+    auto* limitLabel = new QLabel(QStringLiteral("Prendre les astéroïdes numérotés jusqu'au n° :"), this);
+    limitLabel->setBuddy(limit_);
+    limitRow->addWidget(limitLabel);
+    limitRow->addWidget(limit_);
+    limitRow->addStretch();
+
+    auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    auto* help = new QPushButton(QStringLiteral("Aide"), this);
+    ok_->setEnabled(false);
+    source_->readButton()->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(source_);
+    layout->addLayout(limitRow);
+    layout->addWidget(plan_, 1);
+    layout->addLayout(CenteredRow({ok_, cancel, help}));
+
+    connect(source_, &ImportSourceBox::readRequested, this, &CAsteroidImportDlg::StartReading);
+    connect(source_, &ImportSourceBox::finished, this, &CAsteroidImportDlg::ReadingFinished);
+    connect(limit_, &QSpinBox::valueChanged, this, &CAsteroidImportDlg::ShowPlan);
+    connect(ok_, &QPushButton::clicked, this, &CAsteroidImportDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CAsteroidImportDlg::reject);
+    connect(help, &QPushButton::clicked, this,
+            [] { HelpTopic(QStringLiteral("Qav.chm::/html/Importation des éléments d'astéroïdes.htm")); });
+}
+
+CAsteroidImportDlg::~CAsteroidImportDlg() = default;
+
+void CAsteroidImportDlg::StartReading()
+{
+    auto reader = std::make_unique<MinorPlanetFileReader>();
+    if (!source_->Read(*reader))
+        return;
+    reader_ = std::move(reader);
+    read_ = false;
+    plan_->clear();
+    ok_->setEnabled(false);
+}
+
+void CAsteroidImportDlg::ReadingFinished(bool read)
+{
+    if (!read) {
+        reader_.reset();
+        return;
+    }
+    read_ = true;
+    ShowPlan();
+}
+
+void CAsteroidImportDlg::ShowPlan()
+{
+    if (!read_)
+        return;
+    int oldCount = 0;
+    try {
+        oldCount = AsteroidCatalogueCount();
+    } catch (const FileError& failure) {
+        ReportFileError(failure);
+        return;
+    }
+    const AsteroidImportPlan plan = PlanAsteroidImport(*reader_, oldCount, limit_->value());
+    plan_->setText(QStringLiteral("Après l'importation :\n") + FromUtf8(AsteroidImportText(plan)));
+    ok_->setEnabled(plan.updated + plan.added > 0);
+    ok_->setDefault(true);
+}
+
+void CAsteroidImportDlg::accept()
+{
+    if (!read_ || source_->reading())
+        return;
+    AsteroidImportPlan plan;
+    try {
+        plan = ImportAsteroids(*reader_, limit_->value());
+    } catch (const FileError& failure) {
+        ReportFileError(failure);
+        return;
+    }
+    ShowMessage(MessageIcon::Information, AsteroidImportText(plan));
+    QDialog::accept();
+}
+
+void CAsteroidImportDlg::reject()
+{
+    source_->Cancel();
+    reader_.reset();
+    QDialog::reject();
+}

@@ -1,0 +1,206 @@
+// The import dialogs, fed from files and from a small HTTP server of the
+// test's own on 127.0.0.1: normal, slow (then cancelled) and failing. And the
+// old-elements notice of the main window.
+
+#include "app/CMainFrame.h"
+#include "app/CQavDoc.h"
+#include "app/Commands.h"
+#include "catalog/AsteroidCatalog.h"
+#include "catalog/SelectionState.h"
+#include "elements/CAsteroidImportDlg.h"
+#include "elements/CCometImportDlg.h"
+#include "elements/ElementsNotice.h"
+#include "elements/ImportSourceBox.h"
+#include "support/DialogTestSupport.h"
+#include "support/ElementsFiles.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTreeWidget>
+
+namespace {
+
+// Answers every request with `body` (Normal), with its first bytes and then
+// nothing (Slow), or with 404 (Failing).
+class TinyHttpServer {
+public:
+    enum class Mode { Normal, Slow, Failing };
+
+    TinyHttpServer(QByteArray body, Mode mode) : body_(std::move(body)), mode_(mode)
+    {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] { Answer(socket); });
+            QObject::connect(socket, &QTcpSocket::disconnected, [this] { ++closed; });
+        });
+    }
+
+    QString Address(const QString& name) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1/%2").arg(server_.serverPort()).arg(name);
+    }
+
+    int answered = 0;
+    int closed = 0;
+
+private:
+    void Answer(QTcpSocket* socket)
+    {
+        if (!socket->readAll().contains("\r\n\r\n"))
+            return;
+        ++answered;
+        if (mode_ == Mode::Failing) {
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nNot Found");
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+                      QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n");
+        socket->write(mode_ == Mode::Slow ? body_.left(500) : body_);
+        if (mode_ == Mode::Normal)
+            socket->disconnectFromHost();
+    }
+
+    QTcpServer server_;
+    QByteArray body_;
+    Mode mode_;
+};
+
+class ImportDialogs : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ResetSelection();
+    }
+    void TearDown() override
+    {
+        AppTest::TearDown();
+        ResetSelection();
+    }
+
+    // Types the source, presses "Lire" and waits for the reading to end.
+    static void ReadFrom(ImportSourceBox* source, const QString& where)
+    {
+        source->field()->setText(where);
+        source->readButton()->click();
+        EXPECT_TRUE(QTest::qWaitFor([source] { return !source->reading(); }, 5000));
+    }
+};
+
+} // namespace
+
+TEST_F(ImportDialogs, CometsFromAnAddressPresentOnesCheckedTheNewOneAddedLast)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 24);
+    const std::string newComet = CometLine("C/2023 A3 (Tsuchinshan-ATLAS)", 2024, 9, 27.7405, 0.391426, 1.000116,
+                                           308.4919, 21.5596, 139.1112, 5.5, 3.2);
+    TinyHttpServer server(QByteArray::fromStdString(TestData("CometEls.txt") + newComet),
+                          TinyHttpServer::Mode::Normal);
+    CCometImportDlg dialog;
+    EXPECT_EQ(dialog.source()->field()->text(), CCometImportDlg::kDefaultSource);
+    ReadFrom(dialog.source(), server.Address("CometEls.txt"));
+    QTreeWidget* list = dialog.list();
+    ASSERT_EQ(list->topLevelItemCount(), 25);
+    EXPECT_EQ(list->topLevelItem(4)->text(4), QStringLiteral("oui (n° 5)"));
+    int checked = 0;
+    for (int row = 0; row < 25; ++row)
+        checked += list->topLevelItem(row)->checkState(0) == Qt::Checked ? 1 : 0;
+    EXPECT_EQ(checked, 24);
+    EXPECT_EQ(list->topLevelItem(24)->checkState(0), Qt::Unchecked);
+
+    // "Tout cocher" checks what the filter shows.
+    dialog.filter()->setText(QStringLiteral("tsuchinshan"));
+    int shown = 0;
+    for (int row = 0; row < 25; ++row)
+        shown += list->topLevelItem(row)->isHidden() ? 0 : 1;
+    EXPECT_EQ(shown, 2);  // 62P/Tsuchinshan too
+    dialog.filter()->setText(QStringLiteral("a3 ("));
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Tout cocher"))
+            button->click();
+    EXPECT_EQ(list->topLevelItem(24)->checkState(0), Qt::Checked);
+
+    dialog.accept();
+    EXPECT_EQ(messages.Texts(), "COMETS.WDB : 24 comètes mises à jour, 1 ajoutée.");
+    const std::string after = folder.Read("COMETS.WDB");
+    ASSERT_EQ(after.size(), 25u * 140);
+    EXPECT_EQ(CometName(RecordAt<CometRecord>(after, 24)), "C/2023 A3 (Tsuchinshan-ATLAS)");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ImportDialogs, ASlowDownloadCancelledAndAFailingOneWriteNothing)
+{
+    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 3);
+    TinyHttpServer slow(QByteArray::fromStdString(TestData("CometEls.txt")), TinyHttpServer::Mode::Slow);
+    {
+        CCometImportDlg dialog;
+        dialog.source()->field()->setText(slow.Address("CometEls.txt"));
+        dialog.source()->readButton()->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return slow.answered == 1; }, 5000));
+        EXPECT_FALSE(dialog.source()->progressBar()->isHidden());
+        EXPECT_TRUE(dialog.source()->reading());
+        dialog.reject();  // Annuler
+        EXPECT_FALSE(dialog.source()->reading());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return slow.closed == 1; }, 5000));
+        EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
+    }
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+    EXPECT_TRUE(messages.messages.empty());
+
+    TinyHttpServer failing({}, TinyHttpServer::Mode::Failing);
+    CCometImportDlg dialog;
+    ReadFrom(dialog.source(), failing.Address("CometEls.txt"));
+    EXPECT_EQ(messages.Texts(), "Le téléchargement de " + failing.Address("CometEls.txt").toStdString() +
+                                    " a échoué : le serveur a répondu 404 (Not Found).");
+    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
+    messages.Clear();
+    dialog.accept();  // nothing read: OK does nothing
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+}
+
+TEST_F(ImportDialogs, AsteroidsFromAFileUpToTheNumberChosen)
+{
+    SampleRecords(folder, "ASTERS.DTB", 110, 3);
+    CAsteroidImportDlg dialog;
+    ReadFrom(dialog.source(), QString::fromStdString(TestDataPath("CometEls.txt")));
+    EXPECT_EQ(messages.Texts(), "Le fichier n'est pas importé.\nLigne 1 : ce n'est pas une ligne d'éléments "
+                                "d'astéroïde (désignation illisible).");
+    messages.Clear();
+
+    ReadFrom(dialog.source(), QString::fromStdString(TestDataPath("MPCORB.DAT")));
+    EXPECT_TRUE(dialog.plan()->text().contains(QStringLiteral("astéroïdes 1 à 227 ; 3 mis à jour, 224 ajoutés.")));
+    dialog.limit()->setValue(100);
+    EXPECT_TRUE(dialog.plan()->text().contains(QStringLiteral("128 non pris au-delà du numéro 100.")));
+    dialog.accept();
+    EXPECT_EQ(messages.Texts(), "ASTERS.DTB : astéroïdes 1 à 100 ; 3 mis à jour, 97 ajoutés.\n"
+                                "2 objets sans numéro non pris.\n128 non pris au-delà du numéro 100.");
+    EXPECT_EQ(folder.Read("ASTERS.DTB"), TestData("../../data/ASTERS.DTB").substr(0, 100 * 110));
+}
+
+TEST_F(ImportDialogs, MenusAndTheOldElementsNoticeOfTheMainWindow)
+{
+    folder.CopySample("ASTERS.DTB");
+    ASSERT_TRUE(Start());
+    WhenModalShown([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Astéroïdes : importation d'éléments"));
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame().OnCmdMsg(Cmd::AsteroidImport);
+    EXPECT_EQ(frame().action(Cmd::CometImport)->text(), QStringLiteral("&Importer des éléments…"));
+
+    // Ceres, epoch 2022 August 9, from 2025 January 1 for 300 days: 3.2 years at the end.
+    AsteroidCatalog().Load(std::string(20, ' ') + "   1", Selection().currentAsteroid);
+    Selection().ephemeris = {1, 1, 2025, 31, 10, 2000};
+    doc().WriteAsteroidEphemeris();
+    EXPECT_EQ(ElementsNoticeOf(&frame()), QStringLiteral("Éléments anciens : époque 9/8/2022, écart 3,2 ans ; "
+                                                         "précision de quelques minutes d'arc au plus"));
+    frame().OnCmdMsg(Cmd::EditClearAll);
+    EXPECT_EQ(ElementsNoticeOf(&frame()), QString());
+}
