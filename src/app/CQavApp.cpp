@@ -1,6 +1,7 @@
 #include "app/CQavApp.h"
 
 #include "app/AboutDlg.h"
+#include "app/CDiagramView.h"
 #include "app/CDocTemplate.h"
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
@@ -9,7 +10,6 @@
 #include "app/Icons.h"
 #include "app/UserPrompts.h"
 #include "catalog/SelectionState.h"
-#include "diagram/CDiagramView.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
 #include "platform/QtMessagePresenter.h"

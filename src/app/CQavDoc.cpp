@@ -262,15 +262,17 @@ void CQavDoc::OnAsteroidEphemeris()
         WriteAsteroidEphemeris();
 }
 
-void CQavDoc::WriteCometEphemeris() { ReplaceText(CometEphemerisText(Selection(), LeapFebruaryMarker)); }
-
-void CQavDoc::WriteAsteroidEphemeris() { ReplaceText(AsteroidEphemerisText(Selection(), LeapFebruaryMarker)); }
-
-// A year of daily lines for the object of the diagram, from the month it shows.
-void CQavDoc::OnEphemerisFromDiagram()
+// The leap-February marker of a table matters to no one: a diagram keeps its own.
+void CQavDoc::WriteCometEphemeris()
 {
-    if (const auto text = EphemerisFromDiagramText(Selection(), objectKind, LeapFebruaryMarker))
-        ReplaceText(*text);
+    int leapFebruaryMarker = 0;
+    ReplaceText(CometEphemerisText(Selection(), leapFebruaryMarker));
+}
+
+void CQavDoc::WriteAsteroidEphemeris()
+{
+    int leapFebruaryMarker = 0;
+    ReplaceText(AsteroidEphemerisText(Selection(), leapFebruaryMarker));
 }
 
 // The maintenance and magnitude dialogs run without a parent and their result

@@ -2,12 +2,12 @@
 // bars and chart, the arrows, the information box, the legend, several
 // windows on one document, and a new diagram in the same window.
 
+#include "app/CDiagramView.h"
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
 #include "catalog/SelectionState.h"
 #include "core/EphemerisRequest.h"
-#include "diagram/CDiagramView.h"
 #include "diagram/ChartDrawing.h"
 #include "diagram/EventGrid.h"
 #include "diagram/NightlyEvents.h"
@@ -15,12 +15,15 @@
 #include "platform/DialogSupport.h"
 #include "platform/HelpTopic.h"
 #include "support/DiagramFixtures.h"
-#include "support/UiTestSupport.h"
+#include "support/DialogTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -99,7 +102,7 @@ TEST_F(DiagramWindow, OpensWithItsMenuBarAndChart)
         EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     for (const int id : {Cmd::FilePrintSetup, Cmd::EphemerisFromDiagram, Cmd::DiagramNextMonth, Cmd::DiagramNew})
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
-    EXPECT_EQ(doc().objectKind, 'C');
+    EXPECT_EQ(doc().diagram().subject().kind, 'C');
     EXPECT_EQ(Selection().ephemeris.day, 1);
 
     // The chart at the client origin.
@@ -132,7 +135,7 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
     ASSERT_NE(view, nullptr);
     CMainFrame* window = app().diagramFrames().back();
     // December 2023 to December 2024 holds 29 February: a wider frame.
-    EXPECT_EQ(doc().LeapFebruaryMarker, 1);
+    EXPECT_EQ(doc().diagram().subject().leapFebruaryMarker, 1);
     EXPECT_NE(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
 
     struct Step {
@@ -147,7 +150,7 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
         EXPECT_EQ(Selection().ephemeris.day, 1);
     }
     // June 2024 to June 2025: no 29 February.
-    EXPECT_EQ(doc().LeapFebruaryMarker, 0);
+    EXPECT_EQ(doc().diagram().subject().leapFebruaryMarker, 0);
     EXPECT_EQ(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
 }
 
@@ -163,7 +166,7 @@ TEST_F(DiagramWindow, LeftClickDrawsTheInformationBox)
 
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
     EXPECT_EQ(view->infoRect(), (PixelRect{370, 8, 739, 65}));
-    EXPECT_EQ(doc().infoBoxRect(), view->infoRect());
+    EXPECT_EQ(doc().diagram().infoBoxRect(), view->infoRect());
     const QImage boxed = Shown(view);
     EXPECT_EQ(boxed.pixel(450, 30), Colour(DiagramColour::Box));
     EXPECT_EQ(boxed.pixel(600, 27), qRgb(255, 255, 255));  // a rule
@@ -182,25 +185,25 @@ TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
     const QImage before = Shown(view);
 
     QTest::mousePress(view, Qt::RightButton, {}, transit);
-    ASSERT_TRUE(doc().LegendShown());
-    const PixelRect box = doc().legendRect();
+    ASSERT_TRUE(doc().diagram().LegendShown());
+    const PixelRect box = doc().diagram().legendRect();
     EXPECT_EQ(box.top, transit.y() - 29);
     EXPECT_GE(box.left, 16);
     EXPECT_LE(box.right, 740);
     EXPECT_EQ(Shown(view).pixel(box.left + 2, box.top + 2), qRgb(255, 255, 191));
     QTest::mouseRelease(view, Qt::RightButton, {}, transit);
-    EXPECT_FALSE(doc().LegendShown());
+    EXPECT_FALSE(doc().diagram().LegendShown());
     EXPECT_EQ(Shown(view), before);
 
     // Ctrl held on release: the legend stays until the next computation.
     QTest::mousePress(view, Qt::RightButton, {}, transit);
     QTest::mouseRelease(view, Qt::RightButton, Qt::ControlModifier, transit);
-    EXPECT_FALSE(doc().LegendShown());
+    EXPECT_FALSE(doc().diagram().LegendShown());
     EXPECT_EQ(Shown(view).pixel(box.left + 2, box.top + 2), qRgb(255, 255, 191));
     // Ctrl with Shift is not Ctrl alone.
     const QPoint other = TransitPoint(250);
     QTest::mousePress(view, Qt::RightButton, {}, other);
-    const PixelRect second = doc().legendRect();
+    const PixelRect second = doc().diagram().legendRect();
     QTest::mouseRelease(view, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, other);
     EXPECT_NE(Shown(view).pixel(second.left + 2, second.top + 2), qRgb(255, 255, 191));
 
@@ -210,7 +213,7 @@ TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
 
     // Nothing under the cursor: no legend, and a release changes nothing.
     QTest::mousePress(view, Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(doc().LegendShown());
+    EXPECT_FALSE(doc().diagram().LegendShown());
     QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(Shown(view), before);
 }
@@ -263,13 +266,98 @@ TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndCancelledRequests)
     EXPECT_NE(Shown(view), january);
     EXPECT_EQ(app().diagramFrames().size(), 1u);
 
-    // A request cancelled from the menu opens nothing but keeps the kind.
+    // A request cancelled from the menu opens nothing.
     WhenModalShown([](QWidget* dialog) { Control<QPushButton>(dialog, 2)->click(); });
     frame().OnCmdMsg(Cmd::AsteroidVisibility);
-    EXPECT_EQ(doc().objectKind, 'A');
     EXPECT_EQ(app().diagramFrames().size(), 1u);
 
     window->OnCmdMsg(Cmd::DiagramHelp);
     ASSERT_NE(HelpWindowBrowser(), nullptr);
     EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Diagrammes de visibilité - frameset.htm"));
+}
+
+// What a window shows and writes comes from its own diagram: an ephemeris
+// written from the main window, a comet chosen then cancelled and a
+// cancelled asteroid request change nothing in it.
+TEST_F(DiagramWindow, KeepsItsOwnDiagramWhateverIsChosenSince)
+{
+    Selection().cometIndex = 4;  // 12P/Pons-Brooks from Paris, the first site
+    CDiagramView* view = OpenCometDiagram(QStringLiteral("1/2024"));
+    ASSERT_NE(view, nullptr);
+    CMainFrame* window = app().diagramFrames().back();
+    const QPoint transit = TransitPoint(100);
+    // A click and a legend, the window's ephemeris, an arrow; then back.
+    const auto probe = [&] {
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
+        QTest::mousePress(view, Qt::RightButton, {}, transit);
+        std::vector<QImage> pictures{doc().diagram().image()};
+        QTest::mouseRelease(view, Qt::RightButton, {}, transit);
+        window->OnCmdMsg(Cmd::EphemerisFromDiagram);
+        const std::string table = doc().Serialize();
+        window->OnCmdMsg(Cmd::DiagramNextMonth);
+        pictures.push_back(doc().diagram().image());
+        window->OnCmdMsg(Cmd::DiagramPreviousMonth);
+        return std::pair{pictures, table};
+    };
+    const auto before = probe();
+    EXPECT_EQ(before.second.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
+    EXPECT_NE(before.second.find("\r\n 1/ 1/2024 "), std::string::npos);
+    // 2024 has a 29 February: 367 lines, as the document's own entry writes them.
+    EphemerisRequest year{1, 1, 2024, 367, 1, 2000};
+    doc().WriteObjectEphemeris(doc().diagram().subject(), year);
+    EXPECT_EQ(doc().Serialize(), before.second);
+
+    WhenModalShown([](QWidget* dialog) {
+        Control<QComboBox>(dialog, 1043)->setCurrentIndex(1);  // 2P/Encke
+        Type(dialog, 1050, QStringLiteral("15/6/2024"));
+        Press(dialog, 1);
+    });
+    frame().OnCmdMsg(Cmd::CometEphemeris);
+    ASSERT_NE(doc().Serialize().find("2P/Encke"), std::string::npos);
+    WhenModalShown([](QWidget* dialog) {
+        auto* comets = Control<QComboBox>(dialog, 1043);
+        comets->setCurrentIndex(5);
+        emit comets->activated(5);  // 13P/Olbers
+        Press(dialog, 2);
+    });
+    frame().OnCmdMsg(Cmd::CometVisibility);
+    WhenModalShown([](QWidget* dialog) { Press(dialog, 2); });
+    frame().OnCmdMsg(Cmd::AsteroidVisibility);
+    ASSERT_EQ(CometName(Selection().currentComet), "13P/Olbers");
+
+    const auto after = probe();
+    EXPECT_TRUE(after.first == before.first);
+    EXPECT_EQ(after.second, before.second);
+}
+
+// On a screen scaled by two (ctest runs this again with QT_SCALE_FACTOR=2)
+// the chart is shown twice as large, every pixel doubled, none smoothed, and
+// a click or a right press between two screen pixels reads the cell under it.
+TEST_F(DiagramWindow, ScaledScreensDoubleThePixelsAndKeepClicksOnTheirCells)
+{
+    CDiagramView* view = OpenCometDiagram(QStringLiteral("1/2024"));
+    ASSERT_NE(view, nullptr);
+    const auto press = [view](QEvent::Type type, Qt::MouseButton button, QPointF at) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    // The right half of picture pixel (12, 300): column 0, not 1.
+    press(QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(12.5, 300.5));
+    const QImage halfway = doc().diagram().image();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(12, 300));
+    EXPECT_TRUE(doc().diagram().image() == halfway);
+    const QPoint transit = TransitPoint(100);
+    press(QEvent::MouseButtonPress, Qt::RightButton, QPointF(transit) + QPointF(0.5, 0.5));
+    EXPECT_EQ(doc().diagram().legendRect().top, transit.y() - 29);
+
+    const int ratio = qRound(view->devicePixelRatioF());
+    const QImage picture = doc().diagram().image();
+    const QImage shown = Shown(view);
+    ASSERT_EQ(shown.size(), view->size() * ratio);
+    const QSize overlap = shown.size().boundedTo(picture.size() * ratio);
+    for (int y = 0; y < overlap.height(); ++y)
+        for (int x = 0; x < overlap.width(); ++x)
+            if (shown.pixel(x, y) != picture.pixel(x / ratio, y / ratio))
+                return ADD_FAILURE() << "screen pixel " << x << ", " << y;
 }
