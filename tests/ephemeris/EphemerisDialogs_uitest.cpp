@@ -173,8 +173,10 @@ TEST_F(EphemerisDialogs, CometDialogWithoutAnyCometRefusesOk)
     std::remove("COMETS.WDB");
     messages.Clear();
     CCometEphemerisDlg missing("1/1/2025");
-    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(missing.cometList()->count(), 0);
+    missing.accept();
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : il "
+                                "n'y a aucune comète à calculer.\n\nVérifiez le fichier COMETS.WDB, puis recommencez.");
 }
 
 TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)

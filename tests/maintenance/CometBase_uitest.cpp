@@ -47,7 +47,7 @@ std::vector<std::string> Names(const std::string& bytes)
 
 } // namespace
 
-TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndIsListedFromTheNextOpening)
+TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndBecomesTheCurrentComet)
 {
     const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 4);
     CCometBaseDlg dialog;
@@ -76,8 +76,11 @@ TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndIsListedFromTheNextOpening)
     EXPECT_EQ(added.eccentricity, 1.0001);
     EXPECT_EQ(added.magnitudeCoef2, 10.0);
     EXPECT_EQ(added.equinox, 2000);
-    EXPECT_EQ(dialog.list()->count(), 4);
-    EXPECT_EQ(state.cometIndex, -1);
+    // Listed at once and chosen, as the comet the magnitude tools rewrite.
+    EXPECT_EQ(dialog.list()->count(), 5);
+    EXPECT_EQ(dialog.list()->currentIndex(), 4);
+    EXPECT_EQ(state.cometIndex, 4);
+    EXPECT_EQ(RecordBytes(state.currentComet), after.substr(560));
 }
 
 TEST_F(CometBase, UnchangedModificationRewritesItsRecordOnlyRoundedToTheTextsShown)
@@ -218,8 +221,12 @@ TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
     messages.Clear();
     std::filesystem::remove(folder.path() / "COMETS.WDB");
     CCometBaseDlg missing;
-    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(state.cometIndex, -1);
+    // Modification and Suppression read the list again, and say the file error again.
+    Press(&missing, 1096);
+    Press(&missing, 1097);
+    const std::string notFound = "Impossible de trouver COMETS.WDB.";
+    EXPECT_EQ(messages.Texts(), notFound + " | " + notFound + " | " + notFound);
 
     messages.Clear();
     std::filesystem::create_symlink("/dev/full", folder.path() / "COMETS.WDB");
