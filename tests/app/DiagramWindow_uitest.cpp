@@ -89,10 +89,6 @@ TEST_F(DiagramWindow, OpensWithItsMenuBarAndChart)
     ASSERT_NE(view, nullptr);
     CMainFrame* window = app().diagramFrames().back();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("sans nom - Diagramme de visibilité"));
-    QStringList menus;
-    for (QAction* entry : window->menuBar()->actions())
-        menus << entry->text();
-    EXPECT_EQ(menus, (QStringList{"&Fichier", "&Ephéméride", "<=", "<--", "-->", "=>", "&Nouveau", "Aide"}));
     EXPECT_EQ(window->toolBar(), nullptr);
     EXPECT_EQ(window->statusBar()->findChildren<QLabel*>(QRegularExpression("^pane\\d$")).size(), 1);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
