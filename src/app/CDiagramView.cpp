@@ -2,8 +2,8 @@
 
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
-#include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
+#include "core/CFormat.h"
 #include "diagram/CAsteroidDiagramDlg.h"
 #include "diagram/CCometDiagramDlg.h"
 #include "diagram/DiagramPicture.h"
@@ -56,14 +56,17 @@ void CDiagramView::OnStepMonth(MonthStep step)
     repaint();
 }
 
-// The request dialog of the diagram's own kind; only OK computes.
+// The request dialog of the diagram's own kind, offering its own month; only
+// OK computes.
 void CDiagramView::OnNewDiagram()
 {
     SelectionState& state = Selection();
-    RefreshDiagramMonthText(state);
+    const DiagramSubject& shown = GetDocument().diagram().subject();
+    if (shown.month != 0)
+        state.diagramMonthText = FormatC("%d/%d", shown.month, shown.year);
     const QString month = FromUtf8(state.diagramMonthText);
     const QString title = QStringLiteral("Initialisation d'un nouveau diagramme de visibilité");
-    const int kind = GetDocument().diagram().subject().kind;
+    const int kind = shown.kind;
     int answer = QDialog::Rejected;
     if (kind == kCometKind) {
         CCometDiagramDlg dialog(this, month, title);

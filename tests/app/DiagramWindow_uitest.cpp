@@ -324,6 +324,14 @@ TEST_F(DiagramWindow, KeepsItsOwnDiagramWhateverIsChosenSince)
     const auto after = probe();
     EXPECT_TRUE(after.first == before.first);
     EXPECT_EQ(after.second, before.second);
+    // Nouveau asks again for a comet, from the diagram's own month.
+    QString offered;
+    WhenModalShown([&offered](QWidget* dialog) {
+        offered = Control<QLineEdit>(dialog, 1050)->text() + (Control<QComboBox>(dialog, 1043) ? " C" : "");
+        Press(dialog, 2);
+    });
+    window->OnCmdMsg(Cmd::DiagramNew);
+    EXPECT_EQ(offered, QStringLiteral("1/2024 C"));
 }
 
 // On a screen scaled by two (ctest runs this again with QT_SCALE_FACTOR=2)
