@@ -150,27 +150,6 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
     EXPECT_EQ(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
 }
 
-TEST_F(DiagramWindow, LeftClickDrawsTheInformationBox)
-{
-    CDiagramView* view = OpenCometDiagram(QStringLiteral("3/2024"));
-    ASSERT_NE(view, nullptr);
-    const QImage before = Shown(view);
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(744, 200));  // beside the nights
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 74));
-    EXPECT_TRUE(view->infoRect().IsEmpty());
-    EXPECT_EQ(Shown(view), before);
-
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
-    EXPECT_EQ(view->infoRect(), (PixelRect{370, 8, 739, 65}));
-    EXPECT_EQ(doc().diagram().infoBoxRect(), view->infoRect());
-    const QImage boxed = Shown(view);
-    EXPECT_EQ(boxed.pixel(450, 30), Colour(DiagramColour::Box));
-    EXPECT_EQ(boxed.pixel(600, 27), qRgb(255, 255, 255));  // a rule
-    // The next computation draws the picture afresh.
-    app().diagramFrames().back()->OnCmdMsg(Cmd::DiagramNextMonth);
-    EXPECT_NE(Shown(view).pixel(450, 30), Colour(DiagramColour::Box));
-}
-
 TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
 {
     Selection().cometIndex = 1;  // 2P/Encke
@@ -184,8 +163,6 @@ TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
     ASSERT_TRUE(doc().diagram().LegendShown());
     const PixelRect box = doc().diagram().legendRect();
     EXPECT_EQ(box.top, transit.y() - 29);
-    EXPECT_GE(box.left, 16);
-    EXPECT_LE(box.right, 740);
     EXPECT_EQ(Shown(view).pixel(box.left + 2, box.top + 2), qRgb(255, 255, 191));
     QTest::mouseRelease(view, Qt::RightButton, {}, transit);
     EXPECT_FALSE(doc().diagram().LegendShown());
@@ -236,23 +213,12 @@ TEST_F(DiagramWindow, EveryWindowShowsTheLastDiagramComputed)
     EXPECT_EQ(Shown(first), lastDiagram);
 }
 
-TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndCancelledRequests)
+TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndHelp)
 {
     CDiagramView* view = OpenCometDiagram(QStringLiteral("1/2025"));
     ASSERT_NE(view, nullptr);
     CMainFrame* window = app().diagramFrames().back();
     const QImage january = Shown(view);
-
-    QString caption;
-    WhenModalShown([&caption](QWidget* dialog) {
-        caption = dialog->windowTitle();
-        Control<QPushButton>(dialog, 2)->click();
-    });
-    window->OnCmdMsg(Cmd::DiagramNew);
-    EXPECT_EQ(caption, QStringLiteral("Initialisation d'un nouveau diagramme de visibilité"));
-    EXPECT_FALSE(Selection().diagramOpening);
-    EXPECT_EQ(Shown(view), january);
-
     WhenModalShown([](QWidget* dialog) {
         Control<QLineEdit>(dialog, 1050)->setText(QStringLiteral("7/2025"));
         Control<QPushButton>(dialog, 1)->click();
@@ -260,11 +226,6 @@ TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndCancelledRequests)
     window->OnCmdMsg(Cmd::DiagramNew);
     EXPECT_EQ(Selection().diagram.month, 7);
     EXPECT_NE(Shown(view), january);
-    EXPECT_EQ(app().diagramFrames().size(), 1u);
-
-    // A request cancelled from the menu opens nothing.
-    WhenModalShown([](QWidget* dialog) { Control<QPushButton>(dialog, 2)->click(); });
-    frame().OnCmdMsg(Cmd::AsteroidVisibility);
     EXPECT_EQ(app().diagramFrames().size(), 1u);
 
     window->OnCmdMsg(Cmd::DiagramHelp);
@@ -296,11 +257,12 @@ TEST_F(DiagramWindow, KeepsItsOwnDiagramWhateverIsChosenSince)
         return std::pair{pictures, table};
     };
     const auto before = probe();
+    // A year of daily lines from 1 January 2024, a leap year: 367, as the
+    // document's own entry writes them.
     EXPECT_EQ(before.second.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
     EXPECT_NE(before.second.find("\r\n 1/ 1/2024 "), std::string::npos);
-    // 2024 has a 29 February: 367 lines, as the document's own entry writes them.
-    EphemerisRequest year{1, 1, 2024, 367, 1, 2000};
-    doc().WriteObjectEphemeris(doc().diagram().subject(), year);
+    EXPECT_EQ(std::count(before.second.begin(), before.second.end(), '\n'), 7 + 367);
+    doc().WriteObjectEphemeris(doc().diagram().subject(), EphemerisRequest{1, 1, 2024, 367, 1, 2000});
     EXPECT_EQ(doc().Serialize(), before.second);
 
     WhenModalShown([](QWidget* dialog) {
@@ -324,35 +286,49 @@ TEST_F(DiagramWindow, KeepsItsOwnDiagramWhateverIsChosenSince)
     const auto after = probe();
     EXPECT_TRUE(after.first == before.first);
     EXPECT_EQ(after.second, before.second);
-    // Nouveau asks again for a comet, from the diagram's own month.
+    EXPECT_EQ(app().diagramFrames().size(), 1u);
+    // Nouveau asks again for a comet, from the diagram's own month; cancelled, it changes nothing.
+    const QImage current = doc().diagram().image();
     QString offered;
     WhenModalShown([&offered](QWidget* dialog) {
-        offered = Control<QLineEdit>(dialog, 1050)->text() + (Control<QComboBox>(dialog, 1043) ? " C" : "");
+        offered = dialog->windowTitle() + " " + Control<QLineEdit>(dialog, 1050)->text() +
+                  (Control<QComboBox>(dialog, 1043) ? " C" : "");
         Press(dialog, 2);
     });
     window->OnCmdMsg(Cmd::DiagramNew);
-    EXPECT_EQ(offered, QStringLiteral("1/2024 C"));
+    EXPECT_EQ(offered, QStringLiteral("Initialisation d'un nouveau diagramme de visibilité 1/2024 C"));
+    EXPECT_TRUE(doc().diagram().image() == current);
 }
 
-// On a screen scaled by two (ctest runs this again with QT_SCALE_FACTOR=2)
-// the chart is shown twice as large, every pixel doubled, none smoothed, and
-// a click or a right press between two screen pixels reads the cell under it.
-TEST_F(DiagramWindow, ScaledScreensDoubleThePixelsAndKeepClicksOnTheirCells)
+// A left click draws the information box of the cell under the cursor, also
+// between two screen pixels of a scaled screen (ctest runs this again with
+// QT_SCALE_FACTOR=2), where the chart is shown twice as large, every pixel
+// doubled, none smoothed; the legend too lands on the cell under the cursor.
+TEST_F(DiagramWindow, ClicksReadTheCellUnderTheCursorAtAnyScale)
 {
-    CDiagramView* view = OpenCometDiagram(QStringLiteral("1/2024"));
+    CDiagramView* view = OpenCometDiagram(QStringLiteral("3/2024"));
     ASSERT_NE(view, nullptr);
-    const auto press = [view](QEvent::Type type, Qt::MouseButton button, QPointF at) {
+    const QImage before = doc().diagram().image();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(744, 200));  // beside the nights
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 74));
+    EXPECT_TRUE(view->infoRect().IsEmpty());
+    EXPECT_TRUE(doc().diagram().image() == before);
+
+    const auto send = [view](QEvent::Type type, Qt::MouseButton button, QPointF at) {
         QMouseEvent event(type, at, view->mapToGlobal(at), button,
                           type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(view, &event);
     };
     // The right half of picture pixel (12, 300): column 0, not 1.
-    press(QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(12.5, 300.5));
-    const QImage halfway = doc().diagram().image();
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(12.5, 300.5));
+    EXPECT_EQ(view->infoRect(), (PixelRect{370, 8, 739, 65}));
+    const QImage boxed = doc().diagram().image();
+    EXPECT_EQ(boxed.pixel(450, 30), Colour(DiagramColour::Box));
+    EXPECT_EQ(boxed.pixel(600, 27), qRgb(255, 255, 255));  // a rule
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(12, 300));
-    EXPECT_TRUE(doc().diagram().image() == halfway);
+    EXPECT_TRUE(doc().diagram().image() == boxed);
     const QPoint transit = TransitPoint(100);
-    press(QEvent::MouseButtonPress, Qt::RightButton, QPointF(transit) + QPointF(0.5, 0.5));
+    send(QEvent::MouseButtonPress, Qt::RightButton, QPointF(transit) + QPointF(0.5, 0.5));
     EXPECT_EQ(doc().diagram().legendRect().top, transit.y() - 29);
 
     const int ratio = qRound(view->devicePixelRatioF());
@@ -364,4 +340,8 @@ TEST_F(DiagramWindow, ScaledScreensDoubleThePixelsAndKeepClicksOnTheirCells)
         for (int x = 0; x < overlap.width(); ++x)
             if (shown.pixel(x, y) != picture.pixel(x / ratio, y / ratio))
                 return ADD_FAILURE() << "screen pixel " << x << ", " << y;
+
+    // The next computation draws the picture afresh.
+    app().diagramFrames().back()->OnCmdMsg(Cmd::DiagramNextMonth);
+    EXPECT_NE(doc().diagram().image().pixel(450, 30), Colour(DiagramColour::Box));
 }

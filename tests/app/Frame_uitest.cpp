@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -18,6 +19,25 @@
 #include <set>
 
 using Frame = AppTest;
+
+namespace {
+
+// Each menu of a bar as shown: the title, then its visible items ("-" for a
+// separator); a command standing on the bar itself has no items.
+std::vector<std::string> Menus(const QMenuBar* bar)
+{
+    std::vector<std::string> menus;
+    for (QAction* entry : bar->actions()) {
+        QStringList items;
+        for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>())
+            if (item->isVisible())
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        menus.push_back((items.isEmpty() ? entry->text() : entry->text() + ": " + items.join(" | ")).toStdString());
+    }
+    return menus;
+}
+
+} // namespace
 
 TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
 {

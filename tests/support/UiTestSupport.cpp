@@ -7,8 +7,6 @@
 #include "app/UserPrompts.h"
 
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -78,19 +76,4 @@ void WhenModalShown(std::function<void(QWidget*)> action)
         }
     });
     timer->start();
-}
-
-std::vector<std::string> Menus(const QMenuBar* bar)
-{
-    std::vector<std::string> menus;
-    for (QAction* entry : bar->actions()) {
-        QStringList items;
-        if (const QMenu* menu = entry->menu())
-            for (QAction* item : menu->actions())
-                if (item->isVisible())
-                    items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        const QString line = items.isEmpty() ? entry->text() : entry->text() + ": " + items.join(" | ");
-        menus.push_back(line.toStdString());
-    }
-    return menus;
 }

@@ -13,11 +13,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 class CMainFrame;
-class QMenuBar;
 class CQavDoc;
 class CQavView;
 
@@ -48,7 +45,3 @@ private:
 // Runs `action` on the next modal dialog once it is shown (then the caller
 // goes on with the code that opens it).
 void WhenModalShown(std::function<void(QWidget*)> action);
-
-// The menus of a menu bar as shown, one line each: the title, then the
-// visible items in order ("-" for a separator), as "&Sites: &Base de données".
-std::vector<std::string> Menus(const QMenuBar* bar);
