@@ -39,9 +39,10 @@ public:
     // it, as an accepted request does, without asking anything.
     void OpenDiagram(const DiagramSubject& subject);
 
-    // The ephemeris of the object of `object` (its kind and record; the site
-    // and month are not used) for `request`, replacing the text. The shared
-    // request becomes `request`: the next ephemeris dialog offers its first day.
+    // The ephemeris of the object `object` holds (its kind and record; its
+    // site and month are not used) for `request`, replacing the text. The
+    // shared request becomes `request`: the next ephemeris dialog offers its
+    // first day.
     void WriteObjectEphemeris(const DiagramSubject& object, const EphemerisRequest& request);
 
     // --- document state

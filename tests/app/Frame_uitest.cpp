@@ -5,6 +5,7 @@
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
 #include "app/Commands.h"
+#include "support/DiagramFixtures.h"
 #include "support/UiTestSupport.h"
 
 #include <QAction>
@@ -95,7 +96,8 @@ TEST_F(Frame, EachMenuHoldsItsItemsInOrder)
         "&Fichier: &Imprimer... | Aperçu a&vant impression | C&onfiguration de l'impression... | - | &Fermer",
         "&Ephéméride", "<=", "<--", "-->", "=>", "&Nouveau", "Aide",
     };
-    doc().OpenDiagram(DiagramSubject{});
+    DiagramSubject subject{'C', PolarComet(true), {}, Paris(), 1, 2024};
+    doc().OpenDiagram(subject);
     ASSERT_EQ(app().diagramFrames().size(), 1u);
     EXPECT_EQ(Menus(app().diagramFrames().front()->menuBar()), diagram);
 }
