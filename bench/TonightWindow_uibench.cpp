@@ -14,7 +14,7 @@ namespace {
 
 class NoLink final : public TonightLink {
 public:
-    void OpenDiagram(const PlannerObject&, const SiteRecord&, int, int, int) override {}
+    void OpenDiagram(const PlannerObject&, const SiteRecord&, int, int) override {}
     void WriteEphemeris(const PlannerObject&, int, int, int) override {}
     QString CsvFileName(QWidget*, const QString&) override { return {}; }
 };

@@ -5,78 +5,67 @@
 #include "app/CQavDoc.h"
 #include "app/UserPrompts.h"
 #include "catalog/AsteroidCatalog.h"
-#include "catalog/SelectionRules.h"
-#include "catalog/SelectionState.h"
 #include "core/CFormat.h"
-#include "diagram/DiagramObject.h"
+#include "diagram/DiagramSubject.h"
 #include "planner/PlannerCatalog.h"
 #include "platform/FileError.h"
 
+#include <optional>
+
 namespace {
 
-// The object becomes the current comet or asteroid, as a choice in a request
-// dialog leaves it: an asteroid is loaded again from its line, with the
-// texts its display shows.
-bool SelectObject(const PlannerObject& object, SelectionState& state)
+// The object as a diagram or a table takes it: an asteroid is loaded again
+// from its line, with the texts its display shows. Nothing else of the
+// selection changes.
+std::optional<DiagramSubject> SubjectOf(const PlannerObject& object)
 {
+    DiagramSubject subject;
     if (object.comet) {
-        state.currentComet = object.cometRecord;
-        state.cometIndex = object.index;
-        return true;
+        subject.kind = kCometKind;
+        subject.comet = object.cometRecord;
+        return subject;
     }
+    subject.kind = kAsteroidKind;
     try {
         AsteroidCatalog catalog;
-        if (!catalog.Load(FormatC("%20s%4d", "", object.index), state.currentAsteroid))
-            state.currentAsteroid = object.asteroidRecord;
+        if (!catalog.Load(FormatC("%20s%4d", "", object.index), subject.asteroid))
+            subject.asteroid = object.asteroidRecord;
     } catch (const FileError& error) {
         ReportFileError(error);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return subject;
 }
 
 } // namespace
 
-void AppTonightLink::OpenDiagram(const PlannerObject& object, const SiteRecord& site, int siteIndex, int month,
-                                 int year)
+void AppTonightLink::OpenDiagram(const PlannerObject& object, const SiteRecord& site, int month, int year)
 {
     CQavApp* app = CQavApp::Instance();
-    SelectionState& state = Selection();
-    if (!app || !SelectObject(object, state))
+    std::optional<DiagramSubject> subject = SubjectOf(object);
+    if (!app || !subject)
         return;
-    state.currentSite = site;
-    state.siteIndex = siteIndex;
-    state.diagram.month = month;
-    state.diagram.year = year;
-    state.diagramOpening = true;
-    RefreshDiagramMonthText(state);
-    app->document().objectKind = object.comet ? kCometKind : kAsteroidKind;
-    CMainFrame* frame = app->CreateDiagramFrame();
-    if (!frame)
-        return;
-    // As after the request dialogs: a fixed-size picture.
-    frame->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    frame->show();
+    subject->site = site;
+    subject->month = month;
+    subject->year = year;
+    app->document().OpenDiagram(*subject);
 }
 
 void AppTonightLink::WriteEphemeris(const PlannerObject& object, int day, int month, int year)
 {
     CQavApp* app = CQavApp::Instance();
-    SelectionState& state = Selection();
-    if (!app || !SelectObject(object, state))
+    const std::optional<DiagramSubject> subject = SubjectOf(object);
+    if (!app || !subject)
         return;
     // A month of nightly positions from the night's evening.
-    state.ephemeris.day = day;
-    state.ephemeris.month = month;
-    state.ephemeris.year = year;
-    state.ephemeris.dayCount = 31;
-    state.ephemeris.dayInterval = 1;
-    state.ephemeris.equinox = 2000;
-    if (object.comet)
-        app->document().WriteCometEphemeris();
-    else
-        app->document().WriteAsteroidEphemeris();
+    EphemerisRequest request;
+    request.day = day;
+    request.month = month;
+    request.year = year;
+    request.dayCount = 31;
+    request.dayInterval = 1;
+    request.equinox = 2000;
+    app->document().WriteObjectEphemeris(*subject, request);
     if (CMainFrame* frame = app->mainFrame()) {
         frame->raise();
         frame->activateWindow();

@@ -7,8 +7,7 @@
 
 class AppTonightLink final : public TonightLink {
 public:
-    void OpenDiagram(const PlannerObject& object, const SiteRecord& site, int siteIndex, int month,
-                     int year) override;
+    void OpenDiagram(const PlannerObject& object, const SiteRecord& site, int month, int year) override;
     void WriteEphemeris(const PlannerObject& object, int day, int month, int year) override;
     QString CsvFileName(QWidget* parent, const QString& suggested) override;
 };

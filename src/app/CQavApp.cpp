@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppTonightLink.h"
+#include "app/CDiagramView.h"
 #include "app/CDocTemplate.h"
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
@@ -11,7 +12,6 @@
 #include "app/StartOptions.h"
 #include "app/UserPrompts.h"
 #include "catalog/SelectionState.h"
-#include "diagram/CDiagramView.h"
 #include "platform/DataFolders.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
@@ -319,10 +319,12 @@ bool CQavApp::eventFilter(QObject* watched, QEvent* event)
     // F1 in a dialog or a diagram window climbs to its window, which asks the
     // main window for help: the main topic opens. In the main window F1 is
     // an accelerator of its own.
-    if (event->type() == QEvent::KeyPress && mainFrame_) {
+    // The window is that of the widget the key reaches, not whichever window
+    // the system made active last.
+    if (event->type() == QEvent::KeyPress && mainFrame_ && watched->isWidgetType()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-        QWidget* window = QApplication::activeWindow();
+        QWidget* window = static_cast<QWidget*>(watched)->window();
         if (key->key() == Qt::Key_F1 && plain && window && window != mainFrame_.get()) {
             mainFrame_->OnCmdMsg(Cmd::Help);
             return true;

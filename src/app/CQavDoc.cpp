@@ -272,28 +272,22 @@ void CQavDoc::OnAsteroidEphemeris()
         WriteAsteroidEphemeris();
 }
 
+// The leap-February marker of a table matters to no one: a diagram keeps its own.
 void CQavDoc::WriteCometEphemeris()
 {
-    ReplaceText(CometEphemerisText(Selection(), LeapFebruaryMarker));
+    int leapFebruaryMarker = 0;
+    ReplaceText(CometEphemerisText(Selection(), leapFebruaryMarker));
     ShowTextNotice(EphemerisElementsNotice(Selection(), true));
 }
 
 void CQavDoc::WriteAsteroidEphemeris()
 {
-    ReplaceText(AsteroidEphemerisText(Selection(), LeapFebruaryMarker));
+    int leapFebruaryMarker = 0;
+    ReplaceText(AsteroidEphemerisText(Selection(), leapFebruaryMarker));
     ShowTextNotice(EphemerisElementsNotice(Selection(), false));
 }
 
 void CQavDoc::ShowTextNotice(const std::string& notice) { ShowElementsNotice(DialogParent(), notice); }
-
-// A year of daily lines for the object of the diagram, from the month it shows.
-void CQavDoc::OnEphemerisFromDiagram()
-{
-    if (const auto text = EphemerisFromDiagramText(Selection(), objectKind, LeapFebruaryMarker)) {
-        ReplaceText(*text);
-        ShowTextNotice(EphemerisElementsNotice(Selection(), objectKind == kCometKind));
-    }
-}
 
 // The maintenance and magnitude dialogs run without a parent and their result
 // is not used: what they do is done in the catalogues and the selection.

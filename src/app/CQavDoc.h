@@ -5,9 +5,9 @@
 // every command of Qav's own.
 
 #include "app/CommandTarget.h"
-#include "diagram/Canvas.h"
+#include "diagram/DiagramMonth.h"
+#include "diagram/DiagramPicture.h"
 
-#include <QImage>
 #include <QObject>
 #include <QString>
 #include <string>
@@ -25,26 +25,25 @@ public:
     CQavDoc();
     ~CQavDoc() override;
 
-    // Set while the request date steps over 10 February of a leap year.
-    int LeapFebruaryMarker = 0;
-    // 'C' when the document's diagram shows a comet, 'A' an asteroid.
-    int objectKind = 0;
-
     // --- the visibility diagram (CQavDocDiagram.cpp), shared by every diagram window
-    // Computes the diagram of the current object, site and month and draws
-    // it into the diagram image.
-    void ComputeDiagram();
-    const QImage& diagramImage() const { return diagramImage_; }
-    // Draw into the image and return the area they covered.
-    PixelRect ShowInfoBox(int day, int hour, int minute);
-    PixelRect ShowLegend(int x, int y, int code);
-    bool LegendShown() const { return !legendSave_.isNull(); }
-    // Puts back the pixels under the legend and returns their area, or
-    // leaves the legend in the picture (Ctrl held on release).
-    PixelRect RestoreLegend();
-    void KeepLegend() { legendSave_ = QImage(); }
-    const PixelRect& infoBoxRect() const { return infoBoxRect_; }
-    const PixelRect& legendRect() const { return legendRect_; }
+    // The picture every diagram window shows, with what it was computed for.
+    DiagramPicture& diagram() { return diagram_; }
+    const DiagramPicture& diagram() const { return diagram_; }
+    // Computes the diagram of `subject` and repaints the diagram windows. The
+    // shared request takes its month, as a diagram request dialog leaves it,
+    // and its first date, the 1st of that month.
+    void ComputeDiagram(const DiagramSubject& subject);
+    // The arrows of a diagram window: the same object and site, another month.
+    void StepDiagram(MonthStep step);
+    // Computes the diagram of `subject` and opens one more diagram window on
+    // it, as an accepted request does, without asking anything.
+    void OpenDiagram(const DiagramSubject& subject);
+
+    // The ephemeris of the object `object` holds (its kind and record; its
+    // site and month are not used) for `request`, replacing the text. The
+    // shared request becomes `request`: the next ephemeris dialog offers its
+    // first day.
+    void WriteObjectEphemeris(const DiagramSubject& object, const EphemerisRequest& request);
 
     // --- document state
     const QString& GetPathName() const { return pathName_; }
@@ -105,19 +104,18 @@ private:
     void DeleteContents() {}
     QWidget* DialogParent() const;
     // A visibility command: the request dialog, then a new diagram window.
-    void OpenDiagram(int kind);
+    void RequestDiagram(int kind);
     // The old-elements notice of the text just written ("" clears it), in the main window.
     void ShowTextNotice(const std::string& notice);
+    // The old-elements notice of the diagram, in every diagram window.
+    void ShowDiagramNotice() const;
 
     QString pathName_;
     QString title_;
     bool modified_ = false;
     std::vector<CView*> views_;
 
-    QImage diagramImage_;
-    QImage legendSave_;  // the pixels under the legend while it is shown
-    PixelRect infoBoxRect_;
-    PixelRect legendRect_;
+    DiagramPicture diagram_;
 };
 
 // "sans nom": the title of a document that has no file yet.

@@ -1,6 +1,6 @@
 // The visibility diagram's side of the document: the two visibility
-// commands, and the image every diagram window shows, with the information
-// box and the legend drawn over it.
+// commands, the diagram every diagram window shows, and the ephemeris of the
+// diagram's object.
 
 #include "app/CQavDoc.h"
 
@@ -10,36 +10,31 @@
 #include "catalog/SelectionState.h"
 #include "diagram/CAsteroidDiagramDlg.h"
 #include "diagram/CCometDiagramDlg.h"
-#include "diagram/ComputeDiagram.h"
-#include "diagram/DiagramObject.h"
-#include "diagram/EventGrid.h"
-#include "diagram/InfoBox.h"
-#include "diagram/InstantView.h"
-#include "diagram/Legend.h"
-#include "diagram/QImageCanvas.h"
+#include "elements/ElementsAge.h"
+#include "elements/ElementsNotice.h"
+#include "ephemeris/EphemerisWriter.h"
 #include "platform/QtText.h"
-
-#include <QPainter>
 
 namespace {
 
-DiagramObject CurrentObject(int objectKind)
+// A selection holding only `object`'s record and `request`: the tables of an
+// object that need not be the one chosen in the dialogs.
+void PrepareTable(SelectionState& table, const DiagramSubject& object, const EphemerisRequest& request)
 {
-    const SelectionState& state = Selection();
-    return DiagramObject(objectKind, state.currentComet, state.currentAsteroid);
+    table.currentComet = object.comet;
+    table.currentAsteroid = object.asteroid;
+    table.ephemeris = request;
 }
-
-QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 } // namespace
 
-void CQavDoc::OnCometVisibility() { OpenDiagram(kCometKind); }
+void CQavDoc::OnCometVisibility() { RequestDiagram(kCometKind); }
 
-void CQavDoc::OnAsteroidVisibility() { OpenDiagram(kAsteroidKind); }
+void CQavDoc::OnAsteroidVisibility() { RequestDiagram(kAsteroidKind); }
 
-void CQavDoc::OpenDiagram(int kind)
+// A cancelled request leaves the diagram, and its windows, as they were.
+void CQavDoc::RequestDiagram(int kind)
 {
-    objectKind = kind;
     SelectionState& state = Selection();
     RefreshDiagramMonthText(state);
     const QString month = FromUtf8(state.diagramMonthText);
@@ -52,9 +47,15 @@ void CQavDoc::OpenDiagram(int kind)
                                    QStringLiteral("Astéroïde : initialisation d'un diagramme de visibilité"));
         answer = dialog.exec();
     }
-    if (answer != QDialog::Accepted)
-        return;
+    if (answer == QDialog::Accepted)
+        OpenDiagram(CurrentSubject(state, kind));
+}
 
+void CQavDoc::OpenDiagram(const DiagramSubject& subject)
+{
+    ComputeDiagram(subject);
+    // What an accepted request tells the frame about to be made.
+    Selection().diagramOpening = true;
     CQavApp* app = CQavApp::Instance();
     CMainFrame* frame = app ? app->CreateDiagramFrame() : nullptr;
     if (!frame)
@@ -63,59 +64,65 @@ void CQavDoc::OpenDiagram(int kind)
     frame->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     frame->show();
+    ShowDiagramNotice();
 }
 
-void CQavDoc::ComputeDiagram()
+void CQavDoc::ComputeDiagram(const DiagramSubject& subject)
 {
-    if (diagramImage_.isNull())
-        diagramImage_ = MakeDiagramImage();
-    // A new picture: the pixels saved under a legend belong to the old one.
-    legendSave_ = QImage();
-    SelectionState& state = Selection();
-    QImageCanvas canvas(diagramImage_);
-    ::ComputeDiagram(CurrentObject(objectKind), state.currentSite, state.ephemeris, LeapFebruaryMarker,
-                     TheEventGrid(), canvas);
+    diagram_.Compute(subject);
+    // One month for both requests: the next dialogs offer the diagram's.
+    EphemerisRequest& shared = Selection().ephemeris;
+    shared.day = 1;
+    shared.dayInterval = 1;
+    shared.month = subject.month;
+    shared.year = subject.year;
+    UpdateAllViews(nullptr, 0);
+    ShowDiagramNotice();
 }
 
-PixelRect CQavDoc::ShowInfoBox(int day, int hour, int minute)
+void CQavDoc::ShowDiagramNotice() const
 {
-    if (diagramImage_.isNull())
-        return {};
-    const SelectionState& state = Selection();
-    const InstantViewResult view =
-        InstantView(CurrentObject(objectKind), state.currentSite, state.ephemeris, day, hour, minute);
-    const InfoBoxTexts texts =
-        MakeInfoBoxTexts(view, {day, hour, minute}, state.diagram.month, state.diagram.year, LeapFebruaryMarker != 0);
-    QImageCanvas canvas(diagramImage_);
-    infoBoxRect_ = DrawInfoBox(canvas, texts, objectKind == kCometKind);
-    return infoBoxRect_;
+    const DiagramSubject& subject = diagram_.subject();
+    const DayNumber epoch = subject.kind == kCometKind ? subject.comet.perihelionTime : subject.asteroid.epoch;
+    ShowDiagramElementsNotice(DiagramElementsNotice(epoch, subject.month, subject.year));
 }
 
-PixelRect CQavDoc::ShowLegend(int x, int y, int code)
+void CQavDoc::StepDiagram(MonthStep step)
 {
-    if (diagramImage_.isNull())
-        return {};
-    // A legend still shown (its release was never seen) goes first, so that
-    // the pixels saved are always those of the picture itself.
-    RestoreLegend();
-    const std::string text = LegendText(code, objectKind);
-    QImageCanvas canvas(diagramImage_);
-    canvas.SelectFont(DiagramFont::Label);
-    const LegendPlacement placement = PlaceLegend(x, y, canvas.GetTextExtent(text).width);
-    legendRect_ = placement.box;
-    legendSave_ = diagramImage_.copy(ToQRect(legendRect_));
-    DrawLegend(canvas, placement, text);
-    return legendRect_;
+    DiagramSubject next = diagram_.subject();
+    StepDiagramMonth(step, next.month, next.year);
+    ComputeDiagram(next);
 }
 
-PixelRect CQavDoc::RestoreLegend()
+// A year of daily lines for the diagram's object, from the 1st of its month;
+// nothing before a diagram has been computed.
+void CQavDoc::OnEphemerisFromDiagram()
 {
-    if (legendSave_.isNull())
-        return {};
-    {
-        QPainter painter(&diagramImage_);
-        painter.drawImage(legendRect_.left, legendRect_.top, legendSave_);
-    }
-    legendSave_ = QImage();
-    return legendRect_;
+    const DiagramSubject& subject = diagram_.subject();
+    SelectionState table;
+    PrepareTable(table, subject, subject.FirstDay());
+    int leapFebruaryMarker = subject.leapFebruaryMarker;
+    const std::optional<std::string> text = EphemerisFromDiagramText(table, subject.kind, leapFebruaryMarker);
+    if (!text)
+        return;
+    Selection().ephemeris = table.ephemeris;
+    ReplaceText(*text);
+    ShowTextNotice(EphemerisElementsNotice(table, subject.kind == kCometKind));
+}
+
+void CQavDoc::WriteObjectEphemeris(const DiagramSubject& object, const EphemerisRequest& request)
+{
+    SelectionState table;
+    PrepareTable(table, object, request);
+    int leapFebruaryMarker = 0;
+    std::string text;
+    if (object.kind == kCometKind)
+        text = CometEphemerisText(table, leapFebruaryMarker);
+    else if (object.kind == kAsteroidKind)
+        text = AsteroidEphemerisText(table, leapFebruaryMarker);
+    else
+        return;
+    Selection().ephemeris = table.ephemeris;
+    ReplaceText(text);
+    ShowTextNotice(EphemerisElementsNotice(table, object.kind == kCometKind));
 }

@@ -221,7 +221,7 @@ int RunDiagramCommand(const std::vector<std::string>& arguments, const std::stri
         int leapFebruaryMarker = 0;
         EventGrid& grid = TheEventGrid();
         ComputeDiagram(object, state.currentSite, state.ephemeris, leapFebruaryMarker, grid, *newCanvas());
-        if (const std::string notice = DiagramElementsNotice(state, object.IsComet()); !notice.empty())
+        if (const std::string notice = DiagramElementsNotice(ElementsEpoch(state, object.IsComet()), state.diagram.month, state.diagram.year); !notice.empty())
             err << notice << "\n";
 
         for (const auto& [x, y] : parsed.clicks) {

@@ -52,6 +52,7 @@ void CCometDiagramDlg::ListComets()
     const QString cometText = FromWindows1252(CometName(state.currentComet));
     try {
         const std::vector<CometListEntry> entries = CometCatalog::List(cometBuffer_);
+        cometsRead_ = true;
         const int index = CometIndexOnRequestOpening(state, static_cast<int>(entries.size()));
         FillChoiceList(comets_, entries, index, cometText);
         if (!entries.empty())
@@ -100,8 +101,10 @@ void CCometDiagramDlg::accept()
     // No diagram of a comet that is not in the list: with an empty (or
     // unreadable) catalogue the current comet is a record of another time.
     if (comets_->count() == 0) {
-        ShowRequestError("Le catalogue des comètes est vide : aucun diagramme n'est possible.\n"
-                         "Enregistrez d'abord une comète (menu Comètes, Base de données).");
+        ShowRequestError(cometsRead_ ? "Le catalogue des comètes est vide : aucun diagramme n'est possible.\n"
+                                       "Enregistrez d'abord une comète (menu Comètes, Base de données)."
+                                     : "Le catalogue des comètes n'a pas pu être lu : aucun diagramme n'est "
+                                       "possible.\nVérifiez le fichier COMETS.WDB, puis recommencez.");
         comets_->setFocus();
         return;
     }

@@ -37,4 +37,5 @@ private:
     QComboBox* comets_;
     QComboBox* sites_;
     BoundedLineEdit* month_ = nullptr;
+    bool cometsRead_ = false;  // an empty list may also be a catalogue that could not be read
 };

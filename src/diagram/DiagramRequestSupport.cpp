@@ -52,7 +52,8 @@ void FillChoiceList(QComboBox* list, const std::vector<std::string>& entries, in
 QGroupBox* MakeMonthGroup(BoundedLineEdit*& monthField, const QString& monthText, QWidget* parent)
 {
     auto* group = new QGroupBox(QStringLiteral("Choix de la date de départ du diagramme"), parent);
-    monthField = Numbered(new BoundedLineEdit(40, group), 1050);
+    // Wide enough for any month of a year of five digits, with its sign.
+    monthField = Numbered(new BoundedLineEdit(40, QStringLiteral("00/-00000"), group), 1050);
     monthField->setText(monthText);
     auto* row = new QHBoxLayout(group);
     row->addWidget(new QLabel(QStringLiteral("Entrez le mois et l'année (mm/aaaa) :"), group));

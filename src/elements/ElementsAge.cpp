@@ -9,11 +9,6 @@ namespace {
 
 constexpr double kDaysPerYear = 365.25;
 
-DayNumber Epoch(const SelectionState& state, bool comet)
-{
-    return comet ? state.currentComet.perihelionTime : state.currentAsteroid.epoch;
-}
-
 } // namespace
 
 std::string OldElementsNotice(DayNumber epoch, DayNumber first, DayNumber last)
@@ -36,11 +31,16 @@ std::string EphemerisElementsNotice(const SelectionState& state, bool comet)
     const EphemerisRequest& request = state.ephemeris;
     const DayNumber first = RequestDayNumber(request);
     const DayNumber last = first + std::max(request.dayCount - 1, 0) * static_cast<double>(request.dayInterval);
-    return OldElementsNotice(Epoch(state, comet), first, last);
+    return OldElementsNotice(ElementsEpoch(state, comet), first, last);
 }
 
-std::string DiagramElementsNotice(const SelectionState& state, bool comet)
+std::string DiagramElementsNotice(DayNumber epoch, int month, int year)
 {
-    const DayNumber first = DayNumberFromDate(1, state.diagram.month, state.diagram.year);
-    return OldElementsNotice(Epoch(state, comet), first, first + 368);
+    const DayNumber first = DayNumberFromDate(1, month, year);
+    return OldElementsNotice(epoch, first, first + 368);
+}
+
+DayNumber ElementsEpoch(const SelectionState& state, bool comet)
+{
+    return comet ? state.currentComet.perihelionTime : state.currentAsteroid.epoch;
 }

@@ -19,5 +19,9 @@ std::string OldElementsNotice(DayNumber epoch, DayNumber first, DayNumber last);
 // comet (`comet`) or asteroid.
 std::string EphemerisElementsNotice(const SelectionState& state, bool comet);
 
-// The notice of the visibility diagram of the current month: 368 nights.
-std::string DiagramElementsNotice(const SelectionState& state, bool comet);
+// The notice of a visibility diagram of elements of `epoch` from the 1st of
+// month/year: 368 nights.
+std::string DiagramElementsNotice(DayNumber epoch, int month, int year);
+
+// The epoch the elements of the current comet (`comet`) or asteroid stand for.
+DayNumber ElementsEpoch(const SelectionState& state, bool comet);

@@ -1,7 +1,5 @@
 #include "elements/ElementsNotice.h"
 
-#include "catalog/SelectionState.h"
-#include "elements/ElementsAge.h"
 #include "platform/QtText.h"
 
 #include <QApplication>
@@ -48,9 +46,8 @@ QString ElementsNoticeOf(const QWidget* window)
     return label ? label->text() : QString();
 }
 
-void ShowDiagramElementsNotice(bool comet)
+void ShowDiagramElementsNotice(const std::string& text)
 {
-    const std::string text = DiagramElementsNotice(Selection(), comet);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* main = qobject_cast<QMainWindow*>(window);
         if (main && main->centralWidget() && main->centralWidget()->inherits("CDiagramView"))

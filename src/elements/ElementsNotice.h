@@ -12,6 +12,5 @@ void ShowElementsNotice(QWidget* window, const std::string& text);
 // The notice `window` shows, "" when none.
 QString ElementsNoticeOf(const QWidget* window);
 
-// Every visibility-diagram window shows the same picture: each gets the notice
-// of the current diagram, of a comet or an asteroid.
-void ShowDiagramElementsNotice(bool comet);
+// Every visibility-diagram window shows the same picture: each gets its notice.
+void ShowDiagramElementsNotice(const std::string& text);

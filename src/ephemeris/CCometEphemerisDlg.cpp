@@ -19,6 +19,9 @@ namespace {
 const char* const kNoComet =
     "Le catalogue des comètes est vide : il n'y a aucune comète à calculer.\n\n"
     "Ajoutez-en une par Comètes > Base de données, puis recommencez.";
+const char* const kUnreadCatalogue =
+    "Le catalogue des comètes n'a pas pu être lu : il n'y a aucune comète à calculer.\n\n"
+    "Vérifiez le fichier COMETS.WDB, puis recommencez.";
 
 } // namespace
 
@@ -58,6 +61,7 @@ void CCometEphemerisDlg::FillList()
         // The listing passes every record through the current comet.
         for (const CometListEntry& entry : CometCatalog::List(state.currentComet))
             list_->addItem(FromWindows1252(entry));
+        catalogueRead_ = true;
         const int index = CometIndexOnRequestOpening(state, list_->count());
         list_->setCurrentIndex(index);
         // An empty catalogue has no record to read (index -1).
@@ -92,7 +96,7 @@ bool CCometEphemerisDlg::CheckChoice()
     // left there: nothing to compute.
     if (list_->count() > 0)
         return true;
-    ShowMessage(MessageIcon::Stop, kNoComet);
+    ShowMessage(MessageIcon::Stop, catalogueRead_ ? kNoComet : kUnreadCatalogue);
     list_->setFocus();
     return false;
 }

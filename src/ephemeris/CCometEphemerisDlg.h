@@ -26,4 +26,5 @@ private:
     void OnElements();
 
     QComboBox* list_;
+    bool catalogueRead_ = false;  // an empty list may also be a catalogue that could not be read
 };

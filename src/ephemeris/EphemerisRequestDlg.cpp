@@ -16,10 +16,18 @@
 
 namespace {
 
-BoundedLineEdit* AddField(QGridLayout* grid, const QString& label, int id, const QString& text, int widthUnits)
+// The widest texts the fields must take ('0' for any digit): a date of any
+// year of five digits, with its sign; the most lines a table may have; any
+// number an int holds.
+const QString kLongestDate = QStringLiteral("00/00/-00000");
+const QString kLongestDayCount = QStringLiteral("00000");
+const QString kLongestNumber = QStringLiteral("0000000000");
+
+BoundedLineEdit* AddField(QGridLayout* grid, const QString& label, int id, const QString& text, int widthUnits,
+                          const QString& longestValue)
 {
     QWidget* group = grid->parentWidget();
-    auto* edit = Numbered(new BoundedLineEdit(widthUnits, group), id);
+    auto* edit = Numbered(new BoundedLineEdit(widthUnits, longestValue, group), id);
     edit->setText(text);
     auto* caption = new QLabel(label, group);
     caption->setBuddy(edit);
@@ -43,10 +51,13 @@ EphemerisRequestDlg::EphemerisRequestDlg(const QString& title, int fieldWidthUni
     auto* grid = new QGridLayout(requestGroup_);
     grid->setColumnStretch(0, 1);
     firstDay_ = AddField(grid, QStringLiteral("Date du premier jour (jj/mm/aaaa) :"), 1050, FromUtf8(firstDayText),
-                         fieldWidthUnits);
-    dayCount_ = AddField(grid, QStringLiteral("Nombre de jours :"), 1020, QStringLiteral("31"), fieldWidthUnits);
-    interval_ = AddField(grid, QStringLiteral("Intervalle entre les jours :"), 1021, interval, fieldWidthUnits);
-    equinox_ = AddField(grid, QStringLiteral("Équinoxe :"), 1022, QStringLiteral("2000"), fieldWidthUnits);
+                         fieldWidthUnits, kLongestDate);
+    dayCount_ = AddField(grid, QStringLiteral("Nombre de jours :"), 1020, QStringLiteral("31"), fieldWidthUnits,
+                         kLongestDayCount);
+    interval_ = AddField(grid, QStringLiteral("Intervalle entre les jours :"), 1021, interval, fieldWidthUnits,
+                         kLongestNumber);
+    equinox_ = AddField(grid, QStringLiteral("Équinoxe :"), 1022, QStringLiteral("2000"), fieldWidthUnits,
+                        kLongestNumber);
 }
 
 void EphemerisRequestDlg::Finish(QGroupBox* choiceGroup)

@@ -77,30 +77,39 @@ void CCometBaseDlg::FillList()
 {
     list_->clear();
     std::vector<CometListEntry> entries;
+    listed_ = false;
     try {
         entries = ListCometsForMaintenance(Selection());
     } catch (const FileError& error) {
         ReportFileError(error);
         return;
     }
+    listed_ = true;
     for (const CometListEntry& entry : entries)
         list_->addItem(FromWindows1252(entry));
     list_->setCurrentIndex(Selection().cometIndex);
 }
 
-int CCometBaseDlg::ChosenIndex(std::string_view nothingChosen) const
+int CCometBaseDlg::ChosenIndex(std::string_view nothingChosen)
 {
+    if (!listed_) {
+        FillList();
+        return -1;
+    }
     const int index = list_->currentIndex();
     if (index < 0)
         ShowMessage(MessageIcon::Warning, nothingChosen);
     return index;
 }
 
+// The comet just added is listed at once and, being the last, chosen: the
+// magnitude tools then work on it.
 void CCometBaseDlg::OnNewComet()
 {
     PrepareNewComet(Selection());
     CCometRecordDlg record(this);
-    record.exec();
+    if (record.exec() == QDialog::Accepted)
+        FillList();
 }
 
 void CCometBaseDlg::OnModifyComet()

@@ -99,12 +99,14 @@ void CSiteBaseDlg::Initialise()
     list_->clear();
     SelectionState& state = Selection();
     std::vector<SiteListEntry> entries;
+    listed_ = false;
     try {
         entries = SiteCatalog::List(state.currentSite, SiteListStyle::Maintenance);
     } catch (const FileError& error) {
         ReportFileError(error);
         return;
     }
+    listed_ = true;
     for (const SiteListEntry& entry : entries)
         list_->addItem(FromWindows1252(entry));
     // An index past the end (the only site deleted) chooses no entry and reads nothing.
@@ -165,6 +167,12 @@ void CSiteBaseDlg::OnShowCoordinates()
 
 void CSiteBaseDlg::OnDelete()
 {
+    // A list that could not be read is not an empty one: read it again, and
+    // let the user choose from it, or the file error say why it still fails.
+    if (!listed_) {
+        Initialise();
+        return;
+    }
     const int index = list_->currentIndex();
     if (index < 0) {
         ShowMessage(MessageIcon::Warning, kNothingToDelete);

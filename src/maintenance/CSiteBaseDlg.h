@@ -30,4 +30,5 @@ private:
     QLineEdit* latitude_;
     QLineEdit* longitude_;
     QComboBox* list_;
+    bool listed_ = false;  // the last listing read the catalogue
 };

@@ -319,8 +319,7 @@ const PlannerObject* CTonightWnd::ObjectAt(int row) const
 void CTonightWnd::OpenDiagramAt(int row)
 {
     if (const PlannerObject* object = ObjectAt(row))
-        link_.OpenDiagram(*object, shown_->request.site, shown_->siteIndex, shown_->request.month,
-                          shown_->request.year);
+        link_.OpenDiagram(*object, shown_->request.site, shown_->request.month, shown_->request.year);
 }
 
 void CTonightWnd::WriteEphemerisAt(int row)

@@ -12,10 +12,8 @@ class QWidget;
 class TonightLink {
 public:
     virtual ~TonightLink() = default;
-    // The diagram of `object` from `site` (record `siteIndex` of SITES.NDB),
-    // from the 1st of month/year.
-    virtual void OpenDiagram(const PlannerObject& object, const SiteRecord& site, int siteIndex, int month,
-                             int year) = 0;
+    // The diagram of `object` from `site`, from the 1st of month/year.
+    virtual void OpenDiagram(const PlannerObject& object, const SiteRecord& site, int month, int year) = 0;
     // A daily ephemeris of `object` from day/month/year into the text.
     virtual void WriteEphemeris(const PlannerObject& object, int day, int month, int year) = 0;
     // The file to save the list in, "" when the user cancels.

@@ -13,17 +13,45 @@ int DialogUnitsX(const QWidget* widget, int units)
     return (units * widget->fontMetrics().averageCharWidth() + 2) / 4;
 }
 
-BoundedLineEdit::BoundedLineEdit(int widthUnits, QWidget* parent) : QLineEdit(parent)
+BoundedLineEdit::BoundedLineEdit(int widthUnits, const QString& longestValue, QWidget* parent)
+    : QLineEdit(parent), widthUnits_(widthUnits), longestValue_(longestValue)
 {
-    setFixedWidth(DialogUnitsX(this, widthUnits) + 8);
+    FitWidth();
+}
+
+int BoundedLineEdit::TextRoom() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 4;
 }
 
 bool BoundedLineEdit::Fits(const QString& text) const
 {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const QRect inside = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    return fontMetrics().horizontalAdvance(text) <= inside.width() - 4;
+    return fontMetrics().horizontalAdvance(text) <= TextRoom();
+}
+
+void BoundedLineEdit::FitWidth()
+{
+    const QFontMetrics metrics = fontMetrics();
+    QChar widestDigit = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QLatin1Char(digit);
+    QString widest = longestValue_;
+    widest.replace(QLatin1Char('0'), widestDigit);
+    setFixedWidth(DialogUnitsX(this, widthUnits_) + 8);
+    // Two pixels more for the kerning of other digits.
+    const int missing = metrics.horizontalAdvance(widest) + 2 - TextRoom();
+    if (missing > 0)
+        setFixedWidth(width() + missing);
+}
+
+void BoundedLineEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitWidth();
 }
 
 void BoundedLineEdit::keyPressEvent(QKeyEvent* event)

@@ -29,22 +29,33 @@ Widget* Control(const QWidget* dialog, int id)
 int DialogUnitsX(const QWidget* widget, int units);
 
 // A single-line field that does not scroll sideways: typing or pasting stops
-// when the text would no longer fit in the visible width.
+// when the text would no longer fit in the visible width. The field is made
+// wide enough, in whatever font it shows, for the longest value its reader
+// takes; the bound only stops what goes beyond.
 class BoundedLineEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    // `widthUnits` is the field's width in dialog units.
-    BoundedLineEdit(int widthUnits, QWidget* parent);
+    // `widthUnits` is the field's width in dialog units; `longestValue` the
+    // widest text it must take, where each '0' stands for any digit.
+    BoundedLineEdit(int widthUnits, const QString& longestValue, QWidget* parent);
 
     bool Fits(const QString& text) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The width in dialog units, widened to show the longest value.
+    void FitWidth();
+    // The width the text may take.
+    int TextRoom() const;
     void Paste();
+
+    int widthUnits_;
+    QString longestValue_;
 };
 
 // A row holding `widgets` side by side, centred.

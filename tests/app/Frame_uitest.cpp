@@ -5,12 +5,14 @@
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
 #include "app/Commands.h"
+#include "support/DiagramFixtures.h"
 #include "support/UiTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -21,12 +23,19 @@ using Frame = AppTest;
 
 namespace {
 
-QStringList MenuTitles(QMenuBar* bar)
+// Each menu of a bar as shown: the title, then its visible items ("-" for a
+// separator); a command standing on the bar itself has no items.
+std::vector<std::string> Menus(const QMenuBar* bar)
 {
-    QStringList titles;
-    for (QAction* entry : bar->actions())
-        titles << entry->text();
-    return titles;
+    std::vector<std::string> menus;
+    for (QAction* entry : bar->actions()) {
+        QStringList items;
+        for (QAction* item : entry->menu() ? entry->menu()->actions() : QList<QAction*>())
+            if (item->isVisible())
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        menus.push_back((items.isEmpty() ? entry->text() : entry->text() + ": " + items.join(" | ")).toStdString());
+    }
+    return menus;
 }
 
 } // namespace
@@ -37,8 +46,6 @@ TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
     EXPECT_EQ(frame().windowTitle(),
               QStringLiteral("sans nom - Ephémérides et diagrammes de visibilité de comètes et astéroïdes"));
     EXPECT_EQ(frame().size(), QSize(768, 550));
-    EXPECT_EQ(MenuTitles(frame().menuBar()),
-              (QStringList{"&Fichier", "&Edition", "&Affichage", "&Comètes", "&Astéroïdes", "&Sites", "&?"}));
 
     QStringList tooltips;
     int separators = 0;
@@ -66,6 +73,33 @@ TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
     EXPECT_EQ(view().lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(view().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_DOUBLE_EQ(view().tabStopDistance(), 8.0 * QFontMetricsF(view().font()).averageCharWidth());
+}
+
+// Each menu of the main window and of a diagram window, item by item.
+TEST_F(Frame, EachMenuHoldsItsItemsInOrder)
+{
+    ASSERT_TRUE(Start());
+    const std::vector<std::string> main = {
+        "&Fichier: &Nouveau | &Ouvrir... | &Enregistrer | En&registrer sous... | - | &Imprimer... | "
+        "Aperçu a&vant impression | C&onfiguration de l'impression... | - | Fichier récent | - | &Quitter",
+        "&Edition: &Annuler | - | Cou&per | &Copier | Co&ller | - | E&ffacer tout",
+        "&Affichage: &Barre d'outils | Barre d'é&tat | - | Fonte...",
+        "&Comètes: &Éphéméride | &Visibilité | - | &Base de données | &Importer des éléments… | &Magnitudes",
+        "&Astéroïdes: &Éphéméride | &Visibilité | - | &Importer des éléments…",
+        "&Sites: &Base de données | &Ce soir…",
+        "&?: Aide | - | &A propos de Qav...",
+    };
+    EXPECT_EQ(Menus(frame().menuBar()), main);
+
+    // The diagram windows' commands stand on the bar itself.
+    const std::vector<std::string> diagram = {
+        "&Fichier: &Imprimer... | Aperçu a&vant impression | C&onfiguration de l'impression... | - | &Fermer",
+        "&Ephéméride", "<=", "<--", "-->", "=>", "&Nouveau", "Aide",
+    };
+    DiagramSubject subject{'C', PolarComet(true), {}, Paris(), 1, 2024};
+    doc().OpenDiagram(subject);
+    ASSERT_EQ(app().diagramFrames().size(), 1u);
+    EXPECT_EQ(Menus(app().diagramFrames().front()->menuBar()), diagram);
 }
 
 TEST_F(Frame, EveryMenuCommandHasItsPromptAndNumber)

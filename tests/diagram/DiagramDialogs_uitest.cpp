@@ -146,14 +146,14 @@ TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
     EXPECT_NE(messages.messages[0].text.find("Le catalogue des comètes est vide"), std::string::npos);
     EXPECT_FALSE(Selection().diagramOpening);
 
-    // The same when the catalogue cannot be read at all.
+    // A catalogue that cannot be read is not called empty.
     messages.Clear();
     std::filesystem::remove(folder.path() / "COMETS.WDB");
     CCometDiagramDlg missing(nullptr, QStringLiteral("1/2025"), kCometTitle);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(missing.siteList()->count(), 17);
     EXPECT_FALSE(Ok(missing, QStringLiteral("1/2025")));
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : "
+                                "aucun diagramme n'est possible.\nVérifiez le fichier COMETS.WDB, puis recommencez.");
 }
 
 TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)

@@ -267,6 +267,6 @@ TEST(ElementsAge, OldElementsNotice)
     EXPECT_NE(EphemerisElementsNotice(state, false).find("écart 3,1 ans"), std::string::npos);
     // A comet's perihelion stands for its epoch; a diagram covers 368 nights.
     state.currentComet.perihelionTime = 44926.5 - 100;
-    EXPECT_NE(DiagramElementsNotice(state, true).find("écart 1,3 an"), std::string::npos);
+    EXPECT_NE(DiagramElementsNotice(ElementsEpoch(state, true), 1, 2023).find("écart 1,3 an"), std::string::npos);
     ResetSelection();
 }

@@ -174,8 +174,10 @@ TEST_F(EphemerisDialogs, CometDialogWithoutAnyCometRefusesOk)
     std::remove("COMETS.WDB");
     messages.Clear();
     CCometEphemerisDlg missing("1/1/2025");
-    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(missing.cometList()->count(), 0);
+    missing.accept();
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : il "
+                                "n'y a aucune comète à calculer.\n\nVérifiez le fichier COMETS.WDB, puis recommencez.");
 }
 
 TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
@@ -296,14 +298,7 @@ TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
     frame().OnCmdMsg(Cmd::CometEphemeris);
     EXPECT_EQ(offered, QStringLiteral("1/4/2024"));
 
-    // From a diagram: a year of daily lines, or nothing for no object.
-    doc().objectKind = 0;
+    // From a diagram window, before any diagram: nothing.
     frame().OnCmdMsg(Cmd::EphemerisFromDiagram);
     EXPECT_EQ(doc().Serialize(), table);
-    doc().objectKind = 'C';
-    doc().LeapFebruaryMarker = 1;
-    frame().OnCmdMsg(Cmd::EphemerisFromDiagram);
-    const std::string year = doc().Serialize();
-    EXPECT_EQ(std::count(year.begin(), year.end(), '\n'), 7 + 367);
-    EXPECT_EQ(Selection().ephemeris.dayInterval, 1);
 }

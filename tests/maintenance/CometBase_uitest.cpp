@@ -47,7 +47,7 @@ std::vector<std::string> Names(const std::string& bytes)
 
 } // namespace
 
-TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndIsListedFromTheNextOpening)
+TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndBecomesTheCurrentComet)
 {
     const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 4);
     CCometBaseDlg dialog;
@@ -76,14 +76,31 @@ TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndIsListedFromTheNextOpening)
     EXPECT_EQ(added.eccentricity, 1.0001);
     EXPECT_EQ(added.magnitudeCoef2, 10.0);
     EXPECT_EQ(added.equinox, 2000);
-    EXPECT_EQ(dialog.list()->count(), 4);
-    EXPECT_EQ(state.cometIndex, -1);
+    // Listed at once and chosen, as the comet the magnitude tools rewrite.
+    EXPECT_EQ(dialog.list()->count(), 5);
+    EXPECT_EQ(dialog.list()->currentIndex(), 4);
+    EXPECT_EQ(state.cometIndex, 4);
+    EXPECT_EQ(RecordBytes(state.currentComet), after.substr(560));
 }
 
-TEST_F(CometBase, UnchangedModificationRewritesItsRecordOnlyRoundedToTheTextsShown)
+TEST_F(CometBase, UnchangedModificationWritesBackEveryFieldAsShown)
 {
-    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 5);
-    const CometRecord original = RecordAt<CometRecord>(before, 2);
+    // Record 3 of 5: values already at the precision the entry shows them,
+    // with coefficients that are not whole numbers.
+    CometRecord exact{};
+    SetCometName(exact, "C/2023 A3 Tsuchinshan-ATLAS");
+    SetCometReference(exact, "MPEC 2024-S56");
+    exact.perihelionTime = DayNumberFromDate(27.7414, 9, 2024);
+    exact.argPerihelion = 308.49263 * 0.01745329252;
+    exact.ascendingNode = 21.55977 * 0.01745329252;
+    exact.inclination = 139.11092 * 0.01745329252;
+    exact.eccentricity = 1.0001;
+    exact.perihelionDistance = 0.3914;
+    exact.magnitudeCoef1 = 5.5;
+    exact.magnitudeCoef2 = 7.3;
+    exact.equinox = 1950;
+    std::string before = SampleRecords(folder, "COMETS.WDB", 140, 5);
+    folder.Write("COMETS.WDB", before.replace(280, 140, RecordBytes(exact)));
     CCometBaseDlg dialog;
 
     // A cancelled modification keeps the chosen index and the list.
@@ -94,28 +111,30 @@ TEST_F(CometBase, UnchangedModificationRewritesItsRecordOnlyRoundedToTheTextsSho
     EXPECT_EQ(dialog.list()->currentIndex(), 1);
 
     dialog.list()->setCurrentIndex(2);
-    WhenModalShown([&](QWidget* entry) {
-        EXPECT_EQ(FieldText(entry, 1053), FromUtf8(FormatCalendarDate(original.perihelionTime)));
+    QStringList shown;
+    WhenModalShown([&shown](QWidget* entry) {
+        for (const int id : {1060, 1061, 1053, 1102, 1103, 1056, 1057, 1058, 1063, 1064, 1065})
+            shown << FieldText(entry, id);
         Press(entry, 1);
     });
     Press(&dialog, 1096);
-
-    const std::string after = folder.Read("COMETS.WDB");
-    EXPECT_EQ(after.substr(0, 280) + after.substr(420), before.substr(0, 280) + before.substr(420));
-    const CometRecord stored = RecordAt<CometRecord>(after, 2);
-    const auto shown = [](const std::string& text) {
-        double value = 0;
-        ScanReal(text, value);
-        return value;
-    };
-    EXPECT_EQ(CometName(stored), CometName(original));
-    EXPECT_EQ(stored.argPerihelion, shown(FormatC("%.5f", original.argPerihelion * 57.295779512896175)) * 0.01745329252);
-    EXPECT_EQ(stored.eccentricity, shown(FormatC("%.7f", original.eccentricity)));
-    EXPECT_NEAR(stored.perihelionTime, original.perihelionTime, 0.5e-5);
-    EXPECT_EQ(stored.equinox, original.equinox);
+    EXPECT_EQ(shown.join(" | "), QStringLiteral("C/2023 A3 Tsuchinshan-ATLAS | MPEC 2024-S56 | 27.74140/9/2024 | "
+                                                "308.49263 | 21.55977 | 139.11092 | 1.0001000 | 0.3914000 | "
+                                                "1950 | 5.5 | 7.3"));
+    // Every field back in its place, bit for bit; nothing else written.
+    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
     // Rebuilt: the last comet is chosen again.
     EXPECT_EQ(state.cometIndex, 4);
     EXPECT_EQ(dialog.list()->currentIndex(), 4);
+
+    // A value finer than shown is rounded to what was shown.
+    CometRecord finer = RecordAt<CometRecord>(before, 3);
+    finer.eccentricity = 0.123456789;
+    folder.Write("COMETS.WDB", before.replace(420, 140, RecordBytes(finer)));
+    dialog.list()->setCurrentIndex(3);
+    AnswerNextModal(QStringLiteral("OK"));
+    Press(&dialog, 1096);
+    EXPECT_EQ(RecordAt<CometRecord>(folder.Read("COMETS.WDB"), 3).eccentricity, 0.1234568);
 }
 
 TEST_F(CometBase, DeletionAsksFirstAndMovesTheLaterRecordsDown)
@@ -218,8 +237,12 @@ TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
     messages.Clear();
     std::filesystem::remove(folder.path() / "COMETS.WDB");
     CCometBaseDlg missing;
-    EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(state.cometIndex, -1);
+    // Modification and Suppression read the list again, and say the file error again.
+    Press(&missing, 1096);
+    Press(&missing, 1097);
+    const std::string notFound = "Impossible de trouver COMETS.WDB.";
+    EXPECT_EQ(messages.Texts(), notFound + " | " + notFound + " | " + notFound);
 
     messages.Clear();
     std::filesystem::create_symlink("/dev/full", folder.path() / "COMETS.WDB");

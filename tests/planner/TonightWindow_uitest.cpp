@@ -75,9 +75,10 @@ TEST_F(TonightWindow, ListsTheNightFiltersSavesAndOpensAnObject)
     // The row's diagram from January 2025, then its ephemeris from the evening.
     window->OpenDiagramAt(0);
     EXPECT_EQ(app().diagramFrames().size(), 1u);
-    EXPECT_EQ(doc().objectKind, 'A');
-    EXPECT_EQ(Selection().currentAsteroid.name, "Eunomia (15)");
-    EXPECT_EQ(Selection().diagram.month * 10000 + Selection().diagram.year, 12025);
+    const DiagramSubject& shown = doc().diagram().subject();
+    EXPECT_EQ(shown.kind, kAsteroidKind);
+    EXPECT_EQ(shown.asteroid.name, "Eunomia (15)");
+    EXPECT_EQ(shown.month * 10000 + shown.year, 12025);
     window->WriteEphemerisAt(0);
     const std::string text = view().GetText();
     EXPECT_NE(text.find("Eunomia (15) ***"), std::string::npos);

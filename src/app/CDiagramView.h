@@ -1,9 +1,10 @@
 #pragma once
 // The view of a visibility-diagram window. It shows the document's diagram
-// image at the window's origin, one image pixel per screen pixel; its first
-// paint computes the diagram. Its menu steps the diagram by one or six
-// months or asks for a new one; a left click draws the information box,
-// holding the right button shows the legend of the event under the cursor.
+// picture at the window's origin, one picture pixel per screen pixel (each
+// doubled on a screen scaled by two, never smoothed). Its menu steps the
+// diagram by one or six months or asks for a new one; a left click draws the
+// information box, holding the right button shows the legend of the event
+// under the cursor. All of it works from what the diagram was computed for.
 
 #include "app/CView.h"
 #include "diagram/Canvas.h"
@@ -35,10 +36,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Computes the document's diagram and repaints every diagram window.
-    void Recompute();
     void RepaintImageArea(const PixelRect& rect);
 
     PixelRect infoRect_;
-    bool painted_ = false;  // the first paint computes
 };

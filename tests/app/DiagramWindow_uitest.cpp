@@ -2,12 +2,12 @@
 // bars and chart, the arrows, the information box, the legend, several
 // windows on one document, and a new diagram in the same window.
 
+#include "app/CDiagramView.h"
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
 #include "catalog/SelectionState.h"
 #include "core/EphemerisRequest.h"
-#include "diagram/CDiagramView.h"
 #include "diagram/ChartDrawing.h"
 #include "diagram/EventGrid.h"
 #include "diagram/NightlyEvents.h"
@@ -15,14 +15,17 @@
 #include "platform/DialogSupport.h"
 #include "platform/HelpTopic.h"
 #include "support/DiagramFixtures.h"
-#include "support/UiTestSupport.h"
+#include "support/DialogTestSupport.h"
 
 #include "elements/ElementsNotice.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -88,10 +91,6 @@ TEST_F(DiagramWindow, OpensWithItsMenuBarAndChart)
     ASSERT_NE(view, nullptr);
     CMainFrame* window = app().diagramFrames().back();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("sans nom - Diagramme de visibilité"));
-    QStringList menus;
-    for (QAction* entry : window->menuBar()->actions())
-        menus << entry->text();
-    EXPECT_EQ(menus, (QStringList{"&Fichier", "&Ephéméride", "<=", "<--", "-->", "=>", "&Nouveau", "Aide"}));
     EXPECT_EQ(window->toolBar(), nullptr);
     EXPECT_EQ(window->statusBar()->findChildren<QLabel*>(QRegularExpression("^pane\\d$")).size(), 1);
     // Perihelion 2024 April 20.8249 (day number 45401.3249); the last night,
@@ -105,7 +104,7 @@ TEST_F(DiagramWindow, OpensWithItsMenuBarAndChart)
         EXPECT_FALSE(window->action(id)->isEnabled()) << id;
     for (const int id : {Cmd::FilePrintSetup, Cmd::EphemerisFromDiagram, Cmd::DiagramNextMonth, Cmd::DiagramNew})
         EXPECT_TRUE(window->action(id)->isEnabled()) << id;
-    EXPECT_EQ(doc().objectKind, 'C');
+    EXPECT_EQ(doc().diagram().subject().kind, 'C');
     EXPECT_EQ(Selection().ephemeris.day, 1);
 
     // The chart at the client origin.
@@ -138,7 +137,7 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
     ASSERT_NE(view, nullptr);
     CMainFrame* window = app().diagramFrames().back();
     // December 2023 to December 2024 holds 29 February: a wider frame.
-    EXPECT_EQ(doc().LeapFebruaryMarker, 1);
+    EXPECT_EQ(doc().diagram().subject().leapFebruaryMarker, 1);
     EXPECT_NE(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
 
     struct Step {
@@ -153,29 +152,8 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
         EXPECT_EQ(Selection().ephemeris.day, 1);
     }
     // June 2024 to June 2025: no 29 February.
-    EXPECT_EQ(doc().LeapFebruaryMarker, 0);
+    EXPECT_EQ(doc().diagram().subject().leapFebruaryMarker, 0);
     EXPECT_EQ(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
-}
-
-TEST_F(DiagramWindow, LeftClickDrawsTheInformationBox)
-{
-    CDiagramView* view = OpenCometDiagram(QStringLiteral("3/2024"));
-    ASSERT_NE(view, nullptr);
-    const QImage before = Shown(view);
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(744, 200));  // beside the nights
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 74));
-    EXPECT_TRUE(view->infoRect().IsEmpty());
-    EXPECT_EQ(Shown(view), before);
-
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
-    EXPECT_EQ(view->infoRect(), (PixelRect{370, 8, 739, 65}));
-    EXPECT_EQ(doc().infoBoxRect(), view->infoRect());
-    const QImage boxed = Shown(view);
-    EXPECT_EQ(boxed.pixel(450, 30), Colour(DiagramColour::Box));
-    EXPECT_EQ(boxed.pixel(600, 27), qRgb(255, 255, 255));  // a rule
-    // The next computation draws the picture afresh.
-    app().diagramFrames().back()->OnCmdMsg(Cmd::DiagramNextMonth);
-    EXPECT_NE(Shown(view).pixel(450, 30), Colour(DiagramColour::Box));
 }
 
 TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
@@ -188,25 +166,23 @@ TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
     const QImage before = Shown(view);
 
     QTest::mousePress(view, Qt::RightButton, {}, transit);
-    ASSERT_TRUE(doc().LegendShown());
-    const PixelRect box = doc().legendRect();
+    ASSERT_TRUE(doc().diagram().LegendShown());
+    const PixelRect box = doc().diagram().legendRect();
     EXPECT_EQ(box.top, transit.y() - 29);
-    EXPECT_GE(box.left, 16);
-    EXPECT_LE(box.right, 740);
     EXPECT_EQ(Shown(view).pixel(box.left + 2, box.top + 2), qRgb(255, 255, 191));
     QTest::mouseRelease(view, Qt::RightButton, {}, transit);
-    EXPECT_FALSE(doc().LegendShown());
+    EXPECT_FALSE(doc().diagram().LegendShown());
     EXPECT_EQ(Shown(view), before);
 
     // Ctrl held on release: the legend stays until the next computation.
     QTest::mousePress(view, Qt::RightButton, {}, transit);
     QTest::mouseRelease(view, Qt::RightButton, Qt::ControlModifier, transit);
-    EXPECT_FALSE(doc().LegendShown());
+    EXPECT_FALSE(doc().diagram().LegendShown());
     EXPECT_EQ(Shown(view).pixel(box.left + 2, box.top + 2), qRgb(255, 255, 191));
     // Ctrl with Shift is not Ctrl alone.
     const QPoint other = TransitPoint(250);
     QTest::mousePress(view, Qt::RightButton, {}, other);
-    const PixelRect second = doc().legendRect();
+    const PixelRect second = doc().diagram().legendRect();
     QTest::mouseRelease(view, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, other);
     EXPECT_NE(Shown(view).pixel(second.left + 2, second.top + 2), qRgb(255, 255, 191));
 
@@ -216,7 +192,7 @@ TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
 
     // Nothing under the cursor: no legend, and a release changes nothing.
     QTest::mousePress(view, Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(doc().LegendShown());
+    EXPECT_FALSE(doc().diagram().LegendShown());
     QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(Shown(view), before);
 }
@@ -243,23 +219,12 @@ TEST_F(DiagramWindow, EveryWindowShowsTheLastDiagramComputed)
     EXPECT_EQ(Shown(first), lastDiagram);
 }
 
-TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndCancelledRequests)
+TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndHelp)
 {
     CDiagramView* view = OpenCometDiagram(QStringLiteral("1/2025"));
     ASSERT_NE(view, nullptr);
     CMainFrame* window = app().diagramFrames().back();
     const QImage january = Shown(view);
-
-    QString caption;
-    WhenModalShown([&caption](QWidget* dialog) {
-        caption = dialog->windowTitle();
-        Control<QPushButton>(dialog, 2)->click();
-    });
-    window->OnCmdMsg(Cmd::DiagramNew);
-    EXPECT_EQ(caption, QStringLiteral("Initialisation d'un nouveau diagramme de visibilité"));
-    EXPECT_FALSE(Selection().diagramOpening);
-    EXPECT_EQ(Shown(view), january);
-
     WhenModalShown([](QWidget* dialog) {
         Control<QLineEdit>(dialog, 1050)->setText(QStringLiteral("7/2025"));
         Control<QPushButton>(dialog, 1)->click();
@@ -269,13 +234,120 @@ TEST_F(DiagramWindow, NewDiagramInTheSameWindowAndCancelledRequests)
     EXPECT_NE(Shown(view), january);
     EXPECT_EQ(app().diagramFrames().size(), 1u);
 
-    // A request cancelled from the menu opens nothing but keeps the kind.
-    WhenModalShown([](QWidget* dialog) { Control<QPushButton>(dialog, 2)->click(); });
-    frame().OnCmdMsg(Cmd::AsteroidVisibility);
-    EXPECT_EQ(doc().objectKind, 'A');
-    EXPECT_EQ(app().diagramFrames().size(), 1u);
-
     window->OnCmdMsg(Cmd::DiagramHelp);
     ASSERT_NE(HelpWindowBrowser(), nullptr);
     EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Diagrammes de visibilité - frameset.htm"));
+}
+
+// What a window shows and writes comes from its own diagram: an ephemeris
+// written from the main window, a comet chosen then cancelled and a
+// cancelled asteroid request change nothing in it.
+TEST_F(DiagramWindow, KeepsItsOwnDiagramWhateverIsChosenSince)
+{
+    Selection().cometIndex = 4;  // 12P/Pons-Brooks from Paris, the first site
+    CDiagramView* view = OpenCometDiagram(QStringLiteral("1/2024"));
+    ASSERT_NE(view, nullptr);
+    CMainFrame* window = app().diagramFrames().back();
+    const QPoint transit = TransitPoint(100);
+    // A click and a legend, the window's ephemeris, an arrow; then back.
+    const auto probe = [&] {
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 200));
+        QTest::mousePress(view, Qt::RightButton, {}, transit);
+        std::vector<QImage> pictures{doc().diagram().image()};
+        QTest::mouseRelease(view, Qt::RightButton, {}, transit);
+        window->OnCmdMsg(Cmd::EphemerisFromDiagram);
+        const std::string table = doc().Serialize();
+        window->OnCmdMsg(Cmd::DiagramNextMonth);
+        pictures.push_back(doc().diagram().image());
+        window->OnCmdMsg(Cmd::DiagramPreviousMonth);
+        return std::pair{pictures, table};
+    };
+    const auto before = probe();
+    // A year of daily lines from 1 January 2024, a leap year: 367, as the
+    // document's own entry writes them.
+    EXPECT_EQ(before.second.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
+    EXPECT_NE(before.second.find("\r\n 1/ 1/2024 "), std::string::npos);
+    EXPECT_EQ(std::count(before.second.begin(), before.second.end(), '\n'), 7 + 367);
+    doc().WriteObjectEphemeris(doc().diagram().subject(), EphemerisRequest{1, 1, 2024, 367, 1, 2000});
+    EXPECT_EQ(doc().Serialize(), before.second);
+
+    WhenModalShown([](QWidget* dialog) {
+        Control<QComboBox>(dialog, 1043)->setCurrentIndex(1);  // 2P/Encke
+        Type(dialog, 1050, QStringLiteral("15/6/2024"));
+        Press(dialog, 1);
+    });
+    frame().OnCmdMsg(Cmd::CometEphemeris);
+    ASSERT_NE(doc().Serialize().find("2P/Encke"), std::string::npos);
+    WhenModalShown([](QWidget* dialog) {
+        auto* comets = Control<QComboBox>(dialog, 1043);
+        comets->setCurrentIndex(5);
+        emit comets->activated(5);  // 13P/Olbers
+        Press(dialog, 2);
+    });
+    frame().OnCmdMsg(Cmd::CometVisibility);
+    WhenModalShown([](QWidget* dialog) { Press(dialog, 2); });
+    frame().OnCmdMsg(Cmd::AsteroidVisibility);
+    ASSERT_EQ(CometName(Selection().currentComet), "13P/Olbers");
+
+    const auto after = probe();
+    EXPECT_TRUE(after.first == before.first);
+    EXPECT_EQ(after.second, before.second);
+    EXPECT_EQ(app().diagramFrames().size(), 1u);
+    // Nouveau asks again for a comet, from the diagram's own month; cancelled, it changes nothing.
+    const QImage current = doc().diagram().image();
+    QString offered;
+    WhenModalShown([&offered](QWidget* dialog) {
+        offered = dialog->windowTitle() + " " + Control<QLineEdit>(dialog, 1050)->text() +
+                  (Control<QComboBox>(dialog, 1043) ? " C" : "");
+        Press(dialog, 2);
+    });
+    window->OnCmdMsg(Cmd::DiagramNew);
+    EXPECT_EQ(offered, QStringLiteral("Initialisation d'un nouveau diagramme de visibilité 1/2024 C"));
+    EXPECT_TRUE(doc().diagram().image() == current);
+}
+
+// A left click draws the information box of the cell under the cursor, also
+// between two screen pixels of a scaled screen (ctest runs this again with
+// QT_SCALE_FACTOR=2), where the chart is shown twice as large, every pixel
+// doubled, none smoothed; the legend too lands on the cell under the cursor.
+TEST_F(DiagramWindow, ClicksReadTheCellUnderTheCursorAtAnyScale)
+{
+    CDiagramView* view = OpenCometDiagram(QStringLiteral("3/2024"));
+    ASSERT_NE(view, nullptr);
+    const QImage before = doc().diagram().image();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(744, 200));  // beside the nights
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 74));
+    EXPECT_TRUE(view->infoRect().IsEmpty());
+    EXPECT_TRUE(doc().diagram().image() == before);
+
+    const auto send = [view](QEvent::Type type, Qt::MouseButton button, QPointF at) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    // The right half of picture pixel (12, 300): column 0, not 1.
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, QPointF(12.5, 300.5));
+    EXPECT_EQ(view->infoRect(), (PixelRect{370, 8, 739, 65}));
+    const QImage boxed = doc().diagram().image();
+    EXPECT_EQ(boxed.pixel(450, 30), Colour(DiagramColour::Box));
+    EXPECT_EQ(boxed.pixel(600, 27), qRgb(255, 255, 255));  // a rule
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(12, 300));
+    EXPECT_TRUE(doc().diagram().image() == boxed);
+    const QPoint transit = TransitPoint(100);
+    send(QEvent::MouseButtonPress, Qt::RightButton, QPointF(transit) + QPointF(0.5, 0.5));
+    EXPECT_EQ(doc().diagram().legendRect().top, transit.y() - 29);
+
+    const int ratio = qRound(view->devicePixelRatioF());
+    const QImage picture = doc().diagram().image();
+    const QImage shown = Shown(view);
+    ASSERT_EQ(shown.size(), view->size() * ratio);
+    const QSize overlap = shown.size().boundedTo(picture.size() * ratio);
+    for (int y = 0; y < overlap.height(); ++y)
+        for (int x = 0; x < overlap.width(); ++x)
+            if (shown.pixel(x, y) != picture.pixel(x / ratio, y / ratio))
+                return ADD_FAILURE() << "screen pixel " << x << ", " << y;
+
+    // The next computation draws the picture afresh.
+    app().diagramFrames().back()->OnCmdMsg(Cmd::DiagramNextMonth);
+    EXPECT_NE(doc().diagram().image().pixel(450, 30), Colour(DiagramColour::Box));
 }

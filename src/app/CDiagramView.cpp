@@ -1,25 +1,31 @@
-#include "diagram/CDiagramView.h"
+#include "app/CDiagramView.h"
 
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
-#include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
+#include "core/CFormat.h"
 #include "diagram/CAsteroidDiagramDlg.h"
 #include "diagram/CCometDiagramDlg.h"
-#include "diagram/DiagramObject.h"
-#include "diagram/EventGrid.h"
-#include "diagram/InfoBox.h"
-#include "diagram/Legend.h"
-#include "elements/ElementsNotice.h"
+#include "diagram/DiagramPicture.h"
 #include "platform/HelpTopic.h"
 #include "platform/QtText.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
 QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+
+// The picture pixel under the cursor. On a scaled screen a position falls
+// between whole pixels: the pixel is the one that holds it, never the
+// nearest, so that a click on the right half of a column stays in it.
+QPoint PicturePixel(const QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    return QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+}
 
 } // namespace
 
@@ -36,39 +42,33 @@ CDiagramView::CDiagramView(CQavDoc& document, QWidget* parent) : QWidget(parent)
     OnCommand(Cmd::DiagramHelp, [this] { OnDiagramHelp(); });
 }
 
-void CDiagramView::Recompute()
-{
-    GetDocument().ComputeDiagram();
-    GetDocument().UpdateAllViews(this);
-    ShowDiagramElementsNotice(GetDocument().objectKind == kCometKind);
-}
-
 void CDiagramView::paintEvent(QPaintEvent*)
 {
-    if (!painted_) {
-        painted_ = true;
-        Recompute();
-    }
     QPainter painter(this);
-    painter.drawImage(0, 0, GetDocument().diagramImage());
+    // Scaled screens enlarge the picture by whole pixels: sharp, not smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(0, 0, GetDocument().diagram().image());
 }
 
 void CDiagramView::OnStepMonth(MonthStep step)
 {
-    DiagramRequest& request = Selection().diagram;
-    StepDiagramMonth(step, request.month, request.year);
-    Recompute();
+    GetDocument().StepDiagram(step);
     repaint();
 }
 
+// The request dialog of the diagram's own kind, offering its own month; only
+// OK computes.
 void CDiagramView::OnNewDiagram()
 {
     SelectionState& state = Selection();
-    RefreshDiagramMonthText(state);
+    const DiagramSubject& shown = GetDocument().diagram().subject();
+    if (shown.month != 0)
+        state.diagramMonthText = FormatC("%d/%d", shown.month, shown.year);
     const QString month = FromUtf8(state.diagramMonthText);
     const QString title = QStringLiteral("Initialisation d'un nouveau diagramme de visibilité");
+    const int kind = shown.kind;
     int answer = QDialog::Rejected;
-    if (GetDocument().objectKind == kCometKind) {
+    if (kind == kCometKind) {
         CCometDiagramDlg dialog(this, month, title);
         answer = dialog.exec();
     } else {
@@ -77,7 +77,7 @@ void CDiagramView::OnNewDiagram()
     }
     if (answer != QDialog::Accepted)
         return;
-    Recompute();
+    GetDocument().ComputeDiagram(CurrentSubject(state, kind));
     repaint();
     setFocus();
 }
@@ -97,31 +97,29 @@ void CDiagramView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::RightButton)
         return;
-    const QPoint at = event->position().toPoint();
-    const int code = LegendCodeAt(TheEventGrid(), at.x(), at.y());
-    if (code < 0)
-        return;
-    RepaintImageArea(GetDocument().ShowLegend(at.x(), at.y(), code));
+    const QPoint at = PicturePixel(event);
+    RepaintImageArea(GetDocument().diagram().ShowLegendAt(at.x(), at.y()));
 }
 
 void CDiagramView::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    DiagramPicture& picture = GetDocument().diagram();
     if (event->button() == Qt::LeftButton) {
-        const std::optional<ClickInstant> instant = InstantAtClick(at.x(), at.y());
-        if (!instant)
+        const QPoint at = PicturePixel(event);
+        const PixelRect box = picture.ShowInfoBoxAt(at.x(), at.y());
+        if (box.IsEmpty())
             return;
-        infoRect_ = GetDocument().ShowInfoBox(instant->day, instant->hour, instant->minute);
+        infoRect_ = box;
         RepaintImageArea(infoRect_);
         return;
     }
-    if (event->button() != Qt::RightButton || !GetDocument().LegendShown())
+    if (event->button() != Qt::RightButton || !picture.LegendShown())
         return;
     // Ctrl alone (no other key, no button still held) leaves the legend in
     // the picture until the next computation.
     const Qt::KeyboardModifiers keys = event->modifiers() & ~Qt::KeypadModifier;
     if (keys == Qt::ControlModifier && event->buttons() == Qt::NoButton)
-        GetDocument().KeepLegend();
+        picture.KeepLegend();
     else
-        RepaintImageArea(GetDocument().RestoreLegend());
+        RepaintImageArea(picture.RestoreLegend());
 }
