@@ -27,6 +27,8 @@ public:
     std::string GetText() const;
     void SetText(std::string_view bytes);
     std::size_t ByteCount() const;
+    // Empties the text in one step that undo takes back.
+    void ClearText();
 
     const QFont& logFont() const { return logFont_; }
 

@@ -114,7 +114,8 @@ const std::vector<MenuItem>& MainMenu()
             Command(Cmd::CometBase, "&Base de données"),
             Command(Cmd::Magnitudes, "&Magnitudes"),
         }),
-        Popup("&Astéroïdes", {
+        // Alt+A is Affichage's: two menus of one bar cannot share a letter.
+        Popup("As&téroïdes", {
             Command(Cmd::AsteroidEphemeris, "&Éphéméride"),
             Command(Cmd::AsteroidVisibility, "&Visibilité"),
         }),

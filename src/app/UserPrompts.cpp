@@ -20,9 +20,11 @@ UserPrompts StandardPrompts()
                    ? dialog.selectedFiles().constFirst()
                    : QString();
     };
+    // Qt's own dialog, which can be limited to the fixed-width families.
     prompts.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
         bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Police"));
+        const QFont font = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Police"),
+                                                QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
         return ok ? std::optional<QFont>(font) : std::nullopt;
     };
     return prompts;

@@ -6,11 +6,13 @@
 #include "catalog/SelectionState.h"
 #include "catalog/SiteCatalog.h"
 #include "diagram/DiagramRequestSupport.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/QtText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,7 +27,9 @@ CCometDiagramDlg::CCometDiagramDlg(QWidget* parent, const QString& monthText, co
     layout->addWidget(MakeChoiceGroup(QStringLiteral("Choix d'une comète"), comets_, {elements}, this));
     layout->addWidget(MakeChoiceGroup(QStringLiteral("Choix d'un site d'observation"), sites_, {coordinates}, this));
     layout->addWidget(MakeMonthGroup(month_, monthText, this));
-    AddDialogButtons(this, layout, QStringLiteral("Qav.chm::/html/Visibilité des Comètes - frameset.htm"));
+    QDialogButtonBox* buttons =
+        AddDialogButtons(this, layout, QStringLiteral("Qav.chm::/html/Visibilité des Comètes - frameset.htm"));
+    SetTabOrder({comets_, elements, sites_, coordinates, month_, buttons});
 
     ListComets();
     ListSites();
@@ -35,13 +39,13 @@ CCometDiagramDlg::CCometDiagramDlg(QWidget* parent, const QString& monthText, co
     connect(sites_, &QComboBox::activated, this, &CCometDiagramDlg::OnSiteChosen);
     connect(elements, &QPushButton::clicked, this, [this] {
         OpenRecordDisplay<CCometElementsDlg>(this);
-        month_->setFocus();
+        FocusField(month_);
     });
     connect(coordinates, &QPushButton::clicked, this, [this] {
         OpenRecordDisplay<CSiteCoordinatesDlg>(this);
-        month_->setFocus();
+        FocusField(month_);
     });
-    month_->setFocus();
+    FocusField(month_);
 }
 
 // The last comet chosen, or the last of the catalogue the first time. An
@@ -82,7 +86,7 @@ void CCometDiagramDlg::OnCometChosen(int index)
     } catch (const FileError& error) {
         ReportFileError(error);
     }
-    month_->setFocus();
+    FocusField(month_);
 }
 
 void CCometDiagramDlg::OnSiteChosen(int index)
@@ -92,7 +96,7 @@ void CCometDiagramDlg::OnSiteChosen(int index)
     } catch (const FileError& error) {
         ReportFileError(error);
     }
-    month_->setFocus();
+    FocusField(month_);
 }
 
 void CCometDiagramDlg::accept()
@@ -102,12 +106,12 @@ void CCometDiagramDlg::accept()
     if (comets_->count() == 0) {
         ShowRequestError("Le catalogue des comètes est vide : aucun diagramme n'est possible.\n"
                          "Enregistrez d'abord une comète (menu Comètes, Base de données).");
-        comets_->setFocus();
+        FocusField(comets_);
         return;
     }
     if (comets_->currentIndex() < 0) {
         ShowRequestError("Vous n'avez pas choisi de comète dans la liste.\nRecommencez !");
-        comets_->setFocus();
+        FocusField(comets_);
         return;
     }
     if (AcceptDiagramMonth(month_))

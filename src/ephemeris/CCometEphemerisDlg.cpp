@@ -4,6 +4,7 @@
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/Messages.h"
@@ -48,7 +49,7 @@ CCometEphemerisDlg::CCometEphemerisDlg(const std::string& firstDayText, QWidget*
     elements->setEnabled(list_->count() > 0);
     connect(list_, &QComboBox::currentIndexChanged, this, &CCometEphemerisDlg::OnChoiceChanged);
     connect(elements, &QPushButton::clicked, this, &CCometEphemerisDlg::OnElements);
-    Finish(group);
+    Finish(group, {list_, elements});
 }
 
 void CCometEphemerisDlg::FillList()
@@ -93,6 +94,6 @@ bool CCometEphemerisDlg::CheckChoice()
     if (list_->count() > 0)
         return true;
     ShowMessage(MessageIcon::Stop, kNoComet);
-    list_->setFocus();
+    FocusField(list_);
     return false;
 }
