@@ -5,11 +5,8 @@
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
 #include "app/Commands.h"
-#include "app/UserPrompts.h"
 #include "support/UiTestSupport.h"
 
-#include <QFontDialog>
-#include <QListView>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -297,22 +294,6 @@ TEST_F(Document, FontDialogOffersTheFontInUseAndTheChoiceStays)
     frame().OnCmdMsg(Cmd::FileNew);
     EXPECT_EQ(view().font().family(), QStringLiteral("Liberation Mono"));
     EXPECT_EQ(view().font().pointSize(), 14);
-
-    // Qt's own dialog opens on that font and lists fixed-width families only.
-    RestoreStandardPrompts();
-    QStringList families;
-    QString current;
-    WhenModalShown([&](QWidget* dialog) {
-        current = static_cast<QFontDialog*>(dialog)->currentFont().family();
-        for (const QListView* list : dialog->findChildren<QListView*>())
-            for (int row = 0; list->model() && row < list->model()->rowCount(); ++row)
-                families << list->model()->index(row, 0).data().toString();
-        static_cast<QFontDialog*>(dialog)->reject();
-    });
-    frame().OnCmdMsg(Cmd::ViewFont);
-    EXPECT_EQ(current, QStringLiteral("Liberation Mono"));
-    EXPECT_TRUE(families.contains(QStringLiteral("Liberation Mono")));
-    EXPECT_FALSE(families.contains(QStringLiteral("Liberation Sans")));
 }
 
 TEST_F(Document, RecentFilesKeepTheLastFourInTheSettings)

@@ -39,7 +39,8 @@ TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
     EXPECT_EQ(frame().size(), QSize(768, 550));
     // Each menu of the bar has an Alt letter of its own.
     const QStringList titles = MenuTitles(frame().menuBar());
-    EXPECT_EQ(titles, (QStringList{"&Fichier", "&Edition", "&Affichage", "&Comètes", "As&téroïdes", "&Sites", "&?"}));
+    EXPECT_EQ(titles,
+              (QStringList{"&Fichier", "&Edition", "&Affichage", "&Comètes", "As&téroïdes", "&Sites", "&?"}));
     std::set<QString> letters;
     for (const QString& title : titles)
         letters.insert(title.mid(title.indexOf('&') + 1, 1).toLower());
