@@ -20,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -226,7 +227,14 @@ void CQavView::OnViewFont()
     // The font changes only when the user confirms a fixed-width one; it is
     // rebuilt in every case, and kept for the next runs.
     if (const auto chosen = Prompts().chooseFont(window(), initial)) {
-        if (IsFixedWidth(*chosen)) {
+        const QFontInfo picked(*chosen);
+        const bool unchanged = picked.family() == used.family() && picked.weight() == used.weight() &&
+                               picked.italic() == used.italic() && chosen->underline() == logFont_.underline() &&
+                               chosen->strikeOut() == logFont_.strikeOut() &&
+                               std::abs(picked.pointSizeF() - used.pointSizeF()) < 0.5;
+        if (unchanged) {
+            // OK on the font shown (its size rounded in the dialog): nothing changes.
+        } else if (IsFixedWidth(*chosen)) {
             logFont_ = *chosen;
             Settings().setValue(kTextFontKey, logFont_.toString());
         } else {

@@ -61,12 +61,13 @@ TextPrintout::TextPrintout(const QString& text, const QFont& screenFont, int scr
                            const QPaintDevice& device)
     : lines_(ExpandedLines(text)), title_(title), font_(screenFont), area_(0, 0, device.width(), device.height())
 {
-    // The screen's size in the printer's pixels, at most.
+    // The size at which the longest line fills the width, but never more than
+    // half as large again as on the screen: a short note keeps a reading size.
     const double dpi = device.logicalDpiY();
     const double screenPixels = screenFont.pixelSize() > 0 ? screenFont.pixelSize() * dpi / std::max(screenDpi, 1)
                                                            : screenFont.pointSizeF() * dpi / 72.0;
     const int smallest = std::max(1, static_cast<int>(kSmallestPoints * dpi / 72.0));
-    int pixels = std::max(smallest, static_cast<int>(screenPixels));
+    int pixels = std::max(smallest, static_cast<int>(1.5 * screenPixels));
     font_.setPixelSize(pixels);
     // The width of a line grows with the size: one measure gives the size,
     // and a few steps down absorb the rounding of the glyphs.

@@ -1,8 +1,9 @@
 #pragma once
 // The ephemeris text cut into printed pages. Every line prints whole and
-// unwrapped, as on the screen, in the view's fixed-width font: at the screen's
-// size, or smaller when the longest line would not fit the printable width.
-// Each page ends with a line naming the document and giving "n / N".
+// unwrapped, as on the screen, in the view's fixed-width font, at the size at
+// which the longest line fills the printable width (at most half as large
+// again as on the screen). Each page ends with a line naming the document and
+// giving "n / N".
 
 #include <QFont>
 #include <QRect>

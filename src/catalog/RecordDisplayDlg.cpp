@@ -30,9 +30,9 @@ QLabel* ValueLabel(int id, const QString& text, QWidget* parent)
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A character's room between the text and the sides of its box.
-    const int room = label->fontMetrics().averageCharWidth();
-    label->setContentsMargins(room, 0, room, 0);
+    // A character's room between the text and the left side of its box (the
+    // box's width gives the same on the right).
+    label->setIndent(label->fontMetrics().averageCharWidth());
     return label;
 }
 
@@ -82,12 +82,13 @@ QLabel* RecordDisplayDlg::AddValue(const QString& label, int id, const QString& 
 
 void RecordDisplayDlg::Finish(bool toTheRight, const QString& helpTopic)
 {
-    // Every value box as wide as the widest value, and never narrow.
+    // Every value box as wide as the widest value with its room on both
+    // sides, and never narrow.
     int valueWidth = DialogUnitsX(this, 60);
     const QList<QLabel*> values = findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     for (const QLabel* value : values)
         if (value->frameShape() == QFrame::Panel)
-            valueWidth = std::max(valueWidth, value->sizeHint().width());
+            valueWidth = std::max(valueWidth, value->sizeHint().width() + value->indent());
     for (QLabel* value : values)
         if (value->frameShape() == QFrame::Panel)
             value->setMinimumWidth(valueWidth);

@@ -39,5 +39,6 @@ int TitleBarWidth(const QWidget* window)
     QFont bold = window->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    return metrics.horizontalAdvance(window->windowTitle()) + 6 * metrics.height();
+    // Room for the icon, the three buttons and the spaces between them.
+    return metrics.horizontalAdvance(window->windowTitle()) + 8 * metrics.height();
 }

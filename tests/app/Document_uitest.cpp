@@ -280,6 +280,9 @@ TEST_F(Document, FontDialogOffersTheFontInUseAndTheChoiceStays)
     EXPECT_EQ(offeredFont.family(), QStringLiteral("Liberation Mono"));
     EXPECT_DOUBLE_EQ(offeredFont.pointSizeF(), 11.25);
     EXPECT_EQ(view().font().pixelSize(), 15);
+    fontAnswers = {QFont(offeredFont.family(), 11)};  // OK on the font offered, its size rounded
+    frame().OnCmdMsg(Cmd::ViewFont);
+    EXPECT_EQ(view().font().pixelSize(), 15);
 
     fontAnswers = {QFont(QStringLiteral("Liberation Serif"), 16)};  // proportional: refused
     frame().OnCmdMsg(Cmd::ViewFont);

@@ -1,8 +1,6 @@
 #include "app/CQavApp.h"
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
-#include "app/Commands.h"
-#include "app/CMainFrame.h"
 #include "app/TextPrintout.h"
 #include "catalog/CometCatalog.h"
 #include "catalog/SelectionState.h"
@@ -56,14 +54,12 @@ TEST_F(Printing, EveryLineWholeAtTheLargestSizeThatFits)
 {
     ASSERT_TRUE(Start());
     // A year of Halley's comet: 7 lines of heading and 366 of dates, the
-    // longest 78 characters; on the screen in Liberation Mono of 20 points.
+    // longest 78 characters; on the screen in Courier New (Liberation Mono).
     folder.CopySample("COMETS.WDB");
     ResetSelection();
     CometCatalog::Read(0, Selection().currentComet);
     Selection().ephemeris = {1, 1, 2024, 366, 1, 2000};
     doc().ReplaceText(CometEphemerisText(Selection(), doc().LeapFebruaryMarker));
-    fontAnswers = {QFont(QStringLiteral("Liberation Mono"), 20)};
-    frame().OnCmdMsg(Cmd::ViewFont);
     const QStringList lines = view().toPlainText().split('\n');
 
     // Liberation Mono (its hhea and hmtx tables): advance 1229/2048 em, line
