@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
