@@ -1,6 +1,7 @@
 #include "app/AboutDlg.h"
 
 #include "app/Icons.h"
+#include "platform/DialogFrame.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -19,7 +20,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
                                  "Ephémérides et diagrammes de visibilité<br>de comètes et astéroïdes<br><br>"
                                  "Copyright (C) 2026")
                       .arg(QStringLiteral(QAV_VERSION)));
-    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    auto* ok = new QDialogButtonBox(this);
+    AddDialogButton(ok, DialogButton::Ok, 1)->setDefault(true);
     connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;

@@ -244,8 +244,9 @@ void CQavDoc::OnFileSaveAs() { DoSave(QString()); }
 
 void CQavDoc::OnEditClearAll()
 {
+    // Unlike a new table, this can be undone (Ctrl+Z).
     if (CQavView* view = TextView())
-        view->SetText({});
+        view->ClearText();
     DeleteContents();
     SetModifiedFlag();
     UpdateAllViews(nullptr, 0);

@@ -4,6 +4,7 @@
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
 #include "app/DocumentText.h"
+#include "app/TextPrintout.h"
 #include "app/UserPrompts.h"
 #include "platform/Messages.h"
 
@@ -15,10 +16,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -33,6 +37,23 @@ QFont DefaultTextFont()
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    return font;
+}
+
+const QString kTextFontKey = QStringLiteral("Settings/TextFont");
+
+QSettings Settings() { return QSettings(CQavApp::kRegistryKey, CQavApp::kAppKey); }
+
+// Only a font whose characters all have one width keeps the columns of a table.
+bool IsFixedWidth(const QFont& font) { return QFontInfo(font).fixedPitch(); }
+
+// The font chosen in an earlier run, when there is one and it still suits.
+std::optional<QFont> StoredTextFont()
+{
+    QFont font;
+    const QString stored = Settings().value(kTextFontKey).toString();
+    if (stored.isEmpty() || !font.fromString(stored) || !IsFixedWidth(font))
+        return std::nullopt;
     return font;
 }
 
@@ -72,7 +93,7 @@ CQavView::CQavView(CQavDoc& doc, QWidget* parent) : QPlainTextEdit(parent), CVie
 
 void CQavView::OnInitialUpdate()
 {
-    logFont_ = DefaultTextFont();
+    logFont_ = StoredTextFont().value_or(DefaultTextFont());
     ApplyFont();
 }
 
@@ -93,6 +114,13 @@ void CQavView::SetText(std::string_view bytes)
     settingText_ = true;
     setPlainText(text);
     settingText_ = false;
+}
+
+void CQavView::ClearText()
+{
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
 }
 
 // Lines wrap between words. A very long line (a file that is not an
@@ -182,26 +210,40 @@ void CQavView::insertFromMimeData(const QMimeData* source)
 
 void CQavView::PrintText(QPrinter& printer) const
 {
-    // The printed characters have the size they have on the screen: a font
-    // given in screen pixels becomes the same size in points on paper.
-    QFont printFont = font();
-    if (printFont.pixelSize() > 0)
-        printFont.setPointSizeF(printFont.pixelSize() * 72.0 / logicalDpiY());
-    const std::unique_ptr<QTextDocument> copy(document()->clone());
-    copy->setDefaultFont(printFont);
-    QTextOption option = copy->defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(8.0 * QFontMetricsF(printFont, &printer).averageCharWidth());
-    copy->setDefaultTextOption(option);
-    copy->print(&printer);
+    const TextPrintout printout(document()->toPlainText(), font(), logicalDpiY(), GetDocument().GetTitle(),
+                                printer);
+    printout.Print(printer);
 }
 
 void CQavView::OnViewFont()
 {
-    // The description changes only when the user confirms; the font is rebuilt
-    // from it in every case.
-    if (const auto chosen = Prompts().chooseFont(window(), logFont_))
-        logFont_ = *chosen;
+    // The dialog starts from the font really drawn: Liberation Mono where
+    // Courier New is asked for, its size in points.
+    const QFontInfo used(logFont_);
+    QFont initial(used.family());
+    initial.setPointSizeF(used.pointSizeF());
+    initial.setWeight(static_cast<QFont::Weight>(used.weight()));
+    initial.setItalic(used.italic());
+    // The font changes only when the user confirms a fixed-width one; it is
+    // rebuilt in every case, and kept for the next runs.
+    if (const auto chosen = Prompts().chooseFont(window(), initial)) {
+        const QFontInfo picked(*chosen);
+        const bool unchanged = picked.family() == used.family() && picked.weight() == used.weight() &&
+                               picked.italic() == used.italic() && chosen->underline() == logFont_.underline() &&
+                               chosen->strikeOut() == logFont_.strikeOut() &&
+                               std::abs(picked.pointSizeF() - used.pointSizeF()) < 0.5;
+        if (unchanged) {
+            // OK on the font shown (its size rounded in the dialog): nothing changes.
+        } else if (IsFixedWidth(*chosen)) {
+            logFont_ = *chosen;
+            Settings().setValue(kTextFontKey, logFont_.toString());
+        } else {
+            ShowMessage(MessageIcon::Warning,
+                        "« " + QFontInfo(*chosen).family().toStdString() +
+                            " » n'a pas tous ses caractères de la même largeur : les colonnes des "
+                            "éphémérides ne seraient plus alignées.\n\nChoisissez une fonte à chasse fixe.");
+        }
+    }
     ApplyFont();
 }
 
@@ -215,6 +257,7 @@ void CQavView::OnFilePrint()
     QPrinter& printer = CQavApp::Instance()->printer();
     QPrintDialog dialog(&printer, window());
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    printer.setDocName(GetDocument().GetTitle());
     if (dialog.exec() == QDialog::Accepted)
         PrintText(printer);
 }

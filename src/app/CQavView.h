@@ -1,6 +1,7 @@
 #pragma once
-// The ephemeris text view: an editable, word-wrapped text in Courier New that
-// holds the document's text. It handles the edit, print and font commands.
+// The ephemeris text view: an editable, word-wrapped text in Courier New (or
+// the fixed-width font the user chose, kept between runs) that holds the
+// document's text. It handles the edit, print and font commands.
 
 #include "app/CView.h"
 
@@ -27,10 +28,12 @@ public:
     std::string GetText() const;
     void SetText(std::string_view bytes);
     std::size_t ByteCount() const;
+    // Empties the text in one step that undo takes back.
+    void ClearText();
 
     const QFont& logFont() const { return logFont_; }
 
-    // Prints the text page by page in the view's current font.
+    // Prints the text page by page in the view's font, every line whole.
     void PrintText(QPrinter& printer) const;
 
     void OnViewFont();

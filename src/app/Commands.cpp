@@ -118,7 +118,8 @@ const std::vector<MenuItem>& MainMenu()
             Command(Cmd::CometImport, "&Importer des éléments…"),
             Command(Cmd::Magnitudes, "&Magnitudes"),
         }),
-        Popup("&Astéroïdes", {
+        // Alt+A is Affichage's: two menus of one bar cannot share a letter.
+        Popup("As&téroïdes", {
             Command(Cmd::AsteroidEphemeris, "&Éphéméride"),
             Command(Cmd::AsteroidVisibility, "&Visibilité"),
             Separator(),

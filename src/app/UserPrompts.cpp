@@ -1,5 +1,7 @@
 #include "app/UserPrompts.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 
@@ -20,10 +22,16 @@ UserPrompts StandardPrompts()
                    ? dialog.selectedFiles().constFirst()
                    : QString();
     };
+    // Qt's own dialog, which can be limited to the fixed-width families; its
+    // buttons without icons, as in Qav's dialogs.
     prompts.chooseFont = [](QWidget* parent, const QFont& initial) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Police"));
-        return ok ? std::optional<QFont>(font) : std::nullopt;
+        QFontDialog dialog(initial, parent);
+        dialog.setWindowTitle(QStringLiteral("Police"));
+        dialog.setOptions(QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
+        for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
+            for (QAbstractButton* button : buttons->buttons())
+                button->setIcon(QIcon());
+        return dialog.exec() == QDialog::Accepted ? std::optional<QFont>(dialog.selectedFont()) : std::nullopt;
     };
     return prompts;
 }

@@ -14,7 +14,8 @@ struct UserPrompts {
     std::function<QString(QWidget* parent, const QString& filter)> openFileName;
     std::function<QString(QWidget* parent, const QString& filter, const QString& suggested,
                           const QString& defaultSuffix)> saveFileName;
-    // The chosen font, or nothing when the user cancels.
+    // The chosen font, or nothing when the user cancels; the dialog offers
+    // the fixed-width families only.
     std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
 };
 

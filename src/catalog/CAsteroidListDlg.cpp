@@ -1,6 +1,7 @@
 #include "catalog/CAsteroidListDlg.h"
 
 #include "catalog/SelectionState.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/QtText.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 CAsteroidListDlg::CAsteroidListDlg(QWidget* parent)
@@ -22,16 +24,24 @@ CAsteroidListDlg::CAsteroidListDlg(QWidget* parent)
     edit_->setFont(fixed);
     list_->setFont(fixed);
     list_->setUniformItemSizes(true);
-    list_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(28, QLatin1Char('M'))));
-    list_->setMinimumHeight(QFontMetrics(fixed).height() * 16);
+    // Wide enough for an entry (24 characters) with a character's margin on
+    // each side, beside the scroll bar.
+    const QFontMetrics metrics(fixed);
+    const int entryWidth = metrics.horizontalAdvance(QString(24 + 2, QLatin1Char('0')));
+    list_->setMinimumWidth(entryWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_) +
+                           2 * list_->frameWidth() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin));
+    list_->setMinimumHeight(metrics.height() * 16);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    auto* buttons = new QDialogButtonBox(this);
+    AddDialogButton(buttons, DialogButton::Ok, 1)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Cancel, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edit_);
     layout->addWidget(list_, 1);
     layout->addWidget(new QLabel(QStringLiteral("Pour l'aide, pressez la touche F1"), this));
     layout->addWidget(buttons);
+    // The window manager shows the whole title.
+    setMinimumWidth(TitleBarWidth(this));
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

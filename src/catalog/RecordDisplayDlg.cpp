@@ -8,14 +8,16 @@
 #include "core/AngleFormat.h"
 #include "core/CFormat.h"
 #include "core/Calendar.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogSupport.h"
 #include "platform/QtText.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,7 +30,9 @@ QLabel* ValueLabel(int id, const QString& text, QWidget* parent)
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setMinimumWidth(DialogUnitsX(label, 60));
+    // A character's room between the text and the left side of its box (the
+    // box's width gives the same on the right).
+    label->setIndent(label->fontMetrics().averageCharWidth());
     return label;
 }
 
@@ -41,6 +45,9 @@ RecordDisplayDlg::RecordDisplayDlg(QWidget* owner, const QString& title)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     values_->setLabelAlignment(Qt::AlignRight);
+    // Two characters of margin around everything, whatever the style gives.
+    const int margin = std::max(2 * fontMetrics().averageCharWidth(), layout_->contentsMargins().left());
+    layout_->setContentsMargins(margin, margin, margin, margin);
 }
 
 QLabel* RecordDisplayDlg::AddHeading(int id, const QString& text)
@@ -75,18 +82,31 @@ QLabel* RecordDisplayDlg::AddValue(const QString& label, int id, const QString& 
 
 void RecordDisplayDlg::Finish(bool toTheRight, const QString& helpTopic)
 {
+    // Every value box as wide as the widest value with its room on both
+    // sides, and never narrow.
+    int valueWidth = DialogUnitsX(this, 60);
+    const QList<QLabel*> values = findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QLabel* value : values)
+        if (value->frameShape() == QFrame::Panel)
+            valueWidth = std::max(valueWidth, value->sizeHint().width() + value->indent());
+    for (QLabel* value : values)
+        if (value->frameShape() == QFrame::Panel)
+            value->setMinimumWidth(valueWidth);
+    // The window as wide as its title needs.
+    const QMargins margins = layout_->contentsMargins();
+    if (QWidget* heading = layout_->itemAt(0) ? layout_->itemAt(0)->widget() : nullptr)
+        heading->setMinimumWidth(TitleBarWidth(this) - margins.left() - margins.right());
+
     layout_->addSpacing(6);
     layout_->addLayout(values_);
-    auto* close = new QPushButton(QStringLiteral("Fermer"), this);
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    QHBoxLayout* buttons = CenteredRow({close});
+    auto* buttons = new QDialogButtonBox(this);
+    AddDialogButton(buttons, DialogButton::Close)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     if (!helpTopic.isEmpty()) {
-        auto* help = new QPushButton(QStringLiteral("Aide"), this);
-        connect(help, &QPushButton::clicked, this, [helpTopic] { HelpTopic(helpTopic); });
-        buttons->insertWidget(2, help);
+        AddDialogButton(buttons, DialogButton::Help);
+        connect(buttons, &QDialogButtonBox::helpRequested, this, [helpTopic] { HelpTopic(helpTopic); });
     }
-    layout_->addLayout(buttons);
+    layout_->addWidget(buttons);
     layout_->setSizeConstraint(QLayout::SetFixedSize);
     if (parentWidget())
         PlaceBeside(this, parentWidget()->window(), toTheRight ? Beside::Right : Beside::LeftBelow);

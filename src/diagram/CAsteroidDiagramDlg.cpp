@@ -5,11 +5,13 @@
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
 #include "diagram/DiagramRequestSupport.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/QtText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -30,7 +32,9 @@ CAsteroidDiagramDlg::CAsteroidDiagramDlg(QWidget* parent, const QString& monthTe
     layout->addWidget(MakeChoiceGroup(QStringLiteral("Choix d'un astéroïde"), name_, {selection_, elements}, this));
     layout->addWidget(MakeChoiceGroup(QStringLiteral("Choix d'un site d'observation"), sites_, {coordinates}, this));
     layout->addWidget(MakeMonthGroup(month_, monthText, this));
-    AddDialogButtons(this, layout, QStringLiteral("Qav.chm::/html/Visibilité des Astéroïdes - frameset.htm"));
+    QDialogButtonBox* buttons =
+        AddDialogButtons(this, layout, QStringLiteral("Qav.chm::/html/Visibilité des Astéroïdes - frameset.htm"));
+    SetTabOrder({selection_, elements, sites_, coordinates, month_, buttons});
 
     ListSites();
     setWindowTitle(title);
@@ -39,11 +43,11 @@ CAsteroidDiagramDlg::CAsteroidDiagramDlg(QWidget* parent, const QString& monthTe
     connect(selection_, &QPushButton::clicked, this, &CAsteroidDiagramDlg::OnSelection);
     connect(elements, &QPushButton::clicked, this, [this] {
         OpenRecordDisplay<CAsteroidElementsDlg>(this);
-        month_->setFocus();
+        FocusField(month_);
     });
     connect(coordinates, &QPushButton::clicked, this, [this] {
         OpenRecordDisplay<CSiteCoordinatesDlg>(this);
-        month_->setFocus();
+        FocusField(month_);
     });
 
     // From a diagram window ("Initialisation d'un nouveau ...") the user
@@ -51,7 +55,7 @@ CAsteroidDiagramDlg::CAsteroidDiagramDlg(QWidget* parent, const QString& monthTe
     if (Selection().currentAsteroid.name.empty() || title.startsWith(QStringLiteral("Init")))
         selection_->setFocus();
     else
-        month_->setFocus();
+        FocusField(month_);
 }
 
 CAsteroidDiagramDlg::~CAsteroidDiagramDlg() = default;
@@ -81,7 +85,7 @@ void CAsteroidDiagramDlg::OnSiteChosen(int index)
             ReportFileError(error);
         }
     }
-    month_->setFocus();
+    FocusField(month_);
 }
 
 // The list dialog loads every choice into the selection; the fields then
@@ -95,7 +99,7 @@ void CAsteroidDiagramDlg::OnSelection()
     const SelectionState& state = Selection();
     name_->setText(FromWindows1252(state.currentAsteroid.name));
     sites_->setEditText(FromWindows1252(SiteName(state.currentSite)));
-    month_->setFocus();
+    FocusField(month_);
 }
 
 void CAsteroidDiagramDlg::accept()

@@ -6,11 +6,13 @@
 #include "catalog/SelectionState.h"
 #include "catalog/SiteCatalog.h"
 #include "diagram/DiagramRequestSupport.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/QtText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,7 +27,9 @@ CCometDiagramDlg::CCometDiagramDlg(QWidget* parent, const QString& monthText, co
     layout->addWidget(MakeChoiceGroup(QStringLiteral("Choix d'une comète"), comets_, {elements}, this));
     layout->addWidget(MakeChoiceGroup(QStringLiteral("Choix d'un site d'observation"), sites_, {coordinates}, this));
     layout->addWidget(MakeMonthGroup(month_, monthText, this));
-    AddDialogButtons(this, layout, QStringLiteral("Qav.chm::/html/Visibilité des Comètes - frameset.htm"));
+    QDialogButtonBox* buttons =
+        AddDialogButtons(this, layout, QStringLiteral("Qav.chm::/html/Visibilité des Comètes - frameset.htm"));
+    SetTabOrder({comets_, elements, sites_, coordinates, month_, buttons});
 
     ListComets();
     ListSites();
@@ -35,13 +39,13 @@ CCometDiagramDlg::CCometDiagramDlg(QWidget* parent, const QString& monthText, co
     connect(sites_, &QComboBox::activated, this, &CCometDiagramDlg::OnSiteChosen);
     connect(elements, &QPushButton::clicked, this, [this] {
         OpenRecordDisplay<CCometElementsDlg>(this);
-        month_->setFocus();
+        FocusField(month_);
     });
     connect(coordinates, &QPushButton::clicked, this, [this] {
         OpenRecordDisplay<CSiteCoordinatesDlg>(this);
-        month_->setFocus();
+        FocusField(month_);
     });
-    month_->setFocus();
+    FocusField(month_);
 }
 
 // The last comet chosen, or the last of the catalogue the first time. An
@@ -83,7 +87,7 @@ void CCometDiagramDlg::OnCometChosen(int index)
     } catch (const FileError& error) {
         ReportFileError(error);
     }
-    month_->setFocus();
+    FocusField(month_);
 }
 
 void CCometDiagramDlg::OnSiteChosen(int index)
@@ -93,7 +97,7 @@ void CCometDiagramDlg::OnSiteChosen(int index)
     } catch (const FileError& error) {
         ReportFileError(error);
     }
-    month_->setFocus();
+    FocusField(month_);
 }
 
 void CCometDiagramDlg::accept()
@@ -105,12 +109,12 @@ void CCometDiagramDlg::accept()
                                        "Enregistrez d'abord une comète (menu Comètes, Base de données)."
                                      : "Le catalogue des comètes n'a pas pu être lu : aucun diagramme n'est "
                                        "possible.\nVérifiez le fichier COMETS.WDB, puis recommencez.");
-        comets_->setFocus();
+        FocusField(comets_);
         return;
     }
     if (comets_->currentIndex() < 0) {
         ShowRequestError("Vous n'avez pas choisi de comète dans la liste.\nRecommencez !");
-        comets_->setFocus();
+        FocusField(comets_);
         return;
     }
     if (AcceptDiagramMonth(month_))

@@ -33,9 +33,10 @@ struct TextExtent {
     int height = 0;  // the text cell: ascent + descent
 };
 
-// The two fonts of the diagram: "Arial" with cell heights 14 (labels) and 16
-// (title box and information box).
-enum class DiagramFont { Label, Title };
+// The fonts of the diagram: "Arial" with cell heights 14 (labels) and 16
+// (title box); the information box's is the title font, or a narrower one
+// where its widest texts would run past their rules.
+enum class DiagramFont { Label, Title, Info };
 
 // The two 3-D edges the diagram uses: a ridge (title and information boxes)
 // and a raised frame (the chart).

@@ -3,6 +3,8 @@
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
 #include "diagram/DiagramMonth.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
@@ -10,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,21 +80,17 @@ QGroupBox* MakeChoiceGroup(const QString& title, QWidget* content, std::initiali
     return group;
 }
 
-void AddDialogButtons(QDialog* dialog, QBoxLayout* layout, const QString& helpTopic)
+QDialogButtonBox* AddDialogButtons(QDialog* dialog, QBoxLayout* layout, const QString& helpTopic)
 {
-    auto* ok = Numbered(new QPushButton(QStringLiteral("OK"), dialog), 1);
-    auto* cancel = Numbered(new QPushButton(QStringLiteral("Annuler"), dialog), 2);
-    auto* help = Numbered(new QPushButton(QStringLiteral("Aide"), dialog), 9);
-    ok->setDefault(true);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(help);
-    layout->addLayout(row);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    QObject::connect(help, &QPushButton::clicked, dialog, [helpTopic] { HelpTopic(helpTopic); });
+    auto* buttons = new QDialogButtonBox(dialog);
+    AddDialogButton(buttons, DialogButton::Ok, 1)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Cancel, 2);
+    AddDialogButton(buttons, DialogButton::Help, 9);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    QObject::connect(buttons, &QDialogButtonBox::helpRequested, dialog, [helpTopic] { HelpTopic(helpTopic); });
+    return buttons;
 }
 
 void ShowRequestError(const char* text)
@@ -104,7 +103,7 @@ bool AcceptDiagramMonth(BoundedLineEdit* monthField)
     SelectionState& state = Selection();
     if (!ReadDiagramMonth(monthField->text().toStdString(), state.diagram.month, state.diagram.year)) {
         ShowRequestError("Vous avez entré une date incorrecte.\nRecommencez !");
-        monthField->setFocus();
+        FocusField(monthField);
         return false;
     }
     state.diagramOpening = true;

@@ -12,6 +12,7 @@ class BoundedLineEdit;
 class QBoxLayout;
 class QComboBox;
 class QDialog;
+class QDialogButtonBox;
 class QGroupBox;
 class QPushButton;
 class QWidget;
@@ -32,9 +33,9 @@ QGroupBox* MakeMonthGroup(BoundedLineEdit*& monthField, const QString& monthText
 QGroupBox* MakeChoiceGroup(const QString& title, QWidget* content, std::initializer_list<QPushButton*> buttons,
                            QWidget* parent);
 
-// OK (1, the default button), "Annuler" (2) and "Aide" (9) at the bottom
-// right; Aide opens `helpTopic`.
-void AddDialogButtons(QDialog* dialog, QBoxLayout* layout, const QString& helpTopic);
+// OK (1, the default button), "Annuler" (2) and "Aide" (9) at the bottom;
+// Aide opens `helpTopic`.
+QDialogButtonBox* AddDialogButtons(QDialog* dialog, QBoxLayout* layout, const QString& helpTopic);
 
 // A refusal of the OK button: the message with the caption "Erreur !".
 void ShowRequestError(const char* text);

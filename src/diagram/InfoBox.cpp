@@ -61,6 +61,20 @@ InfoBoxTexts MakeInfoBoxTexts(const InstantViewResult& view, const ClickInstant&
     return texts;
 }
 
+const std::vector<BoxText>& InfoBoxWidestTexts()
+{
+    // Names from b + 4 (516 for a comet, 506 for an asteroid) to the rule at
+    // 569; columns from 574, 634 and 694 to the rules at 629 and 689 and the
+    // edge at 737; the date box from w + 5 to its rule at w + 44 and from
+    // w + 49 to its edge at w + 123.
+    static const std::vector<BoxText> texts = {
+        {"Comète", 53},    {"Soleil", 53},      {"Astéroïde", 63},   {"hauteur", 55},
+        {"azimut", 55},    {"-179° 59'", 55},   {"magn.", 43},       {"-12.3", 43},
+        {"date", 39},      {"heure", 39},       {"30/12/-1000", 74}, {"23h 56m UT", 74},
+    };
+    return texts;
+}
+
 PixelRect DrawInfoBox(Canvas& canvas, const InfoBoxTexts& texts, bool comet)
 {
     const int b = comet ? 512 : 502;  // the data box starts here
@@ -69,7 +83,7 @@ PixelRect DrawInfoBox(Canvas& canvas, const InfoBoxTexts& texts, bool comet)
     const PixelRect dataBox{b - 2, 8, 739, 65};
     canvas.FillSolidRect(dataBox, DiagramColour::Box);
     canvas.DrawEdge(dataBox, EdgeStyle::Bump);
-    canvas.SelectFont(DiagramFont::Title);
+    canvas.SelectFont(DiagramFont::Info);
     canvas.SetTextColor(kBoxText);
     canvas.TextOut(574, 10, "hauteur");
     canvas.TextOut(634, 10, "azimut");

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct InstantViewResult;
 
@@ -38,6 +39,17 @@ struct InfoBoxTexts {
 InfoBoxTexts MakeInfoBoxTexts(const InstantViewResult& view, const ClickInstant& instant, int month, int year,
                               bool leapFebruary);
 
+// A text of the information box and the pixels it has before the rule or the
+// edge on its right.
+struct BoxText {
+    std::string text;  // UTF-8
+    int room = 0;
+};
+
+// The widest texts each place of the box may show (for a comet or an
+// asteroid): its font must keep all of them inside their room.
+const std::vector<BoxText>& InfoBoxWidestTexts();
+
 // The data box (object and Sun) and the date box, over the top of the
-// picture; returns the area they cover.
+// picture, in the information box's font; returns the area they cover.
 PixelRect DrawInfoBox(Canvas& canvas, const InfoBoxTexts& texts, bool comet);

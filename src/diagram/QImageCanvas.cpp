@@ -1,19 +1,21 @@
 #include "diagram/QImageCanvas.h"
 
 #include "diagram/ChartDrawing.h"
+#include "diagram/InfoBox.h"
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
-QFont CellHeightFont(int cellHeight)
+QFont CellHeightFont(int cellHeight, const QString& family = QStringLiteral("Arial"))
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(family);
     font.setWeight(QFont::Normal);
     font.setKerning(false);
     font.setStyleStrategy(QFont::NoAntialias);
@@ -24,6 +26,40 @@ QFont CellHeightFont(int cellHeight)
             break;
     }
     return font;
+}
+
+// The text's width, or the right end of its ink when a glyph overhangs.
+int InkWidth(const QFontMetrics& metrics, const QString& text)
+{
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+}
+
+// Every widest text clear of its rule by a pixel at least.
+bool FitsInfoBox(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    for (const BoxText& box : InfoBoxWidestTexts())
+        if (InkWidth(metrics, QString::fromStdString(box.text)) >= box.room)
+            return false;
+    return true;
+}
+
+// The title font when the box's texts fit in it; otherwise the same face a
+// pixel or two smaller (13 pixels with Liberation Sans), or failing that the
+// narrow face ("Arial Narrow") of the title's height or below.
+QFont InfoBoxFont(const QFont& title)
+{
+    constexpr int kSmallest = 11;
+    QFont font = title;
+    for (int pixels = title.pixelSize(); pixels >= kSmallest; --pixels) {
+        font.setPixelSize(pixels);
+        if (FitsInfoBox(font))
+            return font;
+    }
+    QFont narrow = CellHeightFont(16, QStringLiteral("Arial Narrow"));
+    while (!FitsInfoBox(narrow) && narrow.pixelSize() > kSmallest)
+        narrow.setPixelSize(narrow.pixelSize() - 1);
+    return narrow;
 }
 
 // The classic 3-D colours of the edges.
@@ -55,7 +91,13 @@ const QFont& DiagramQFont(DiagramFont font)
 {
     static const QFont label = CellHeightFont(14);
     static const QFont title = CellHeightFont(16);
-    return font == DiagramFont::Title ? title : label;
+    static const QFont info = InfoBoxFont(title);
+    switch (font) {
+    case DiagramFont::Label: return label;
+    case DiagramFont::Title: return title;
+    case DiagramFont::Info: return info;
+    }
+    return label;
 }
 
 QImageCanvas::QImageCanvas(QImage& image) : painter_(&image)

@@ -14,9 +14,10 @@ class QImage;
 // A new 771 x 505 diagram image (not yet drawn).
 QImage MakeDiagramImage();
 
-// The two fonts of the diagram, made on first use and kept for the whole
-// run: "Arial" (Liberation Sans here) at the largest pixel size whose cell,
-// ascent plus descent, is at most 14 (labels) or 16 (titles) pixels.
+// The fonts of the diagram, made on first use and kept for the whole run:
+// "Arial" (Liberation Sans here) at the largest pixel size whose cell,
+// ascent plus descent, is at most 14 (labels) or 16 (titles) pixels; the
+// information box's keeps its widest texts inside their rules.
 const QFont& DiagramQFont(DiagramFont font);
 
 class QImageCanvas final : public Canvas {

@@ -38,7 +38,7 @@ CAsteroidEphemerisDlg::CAsteroidEphemerisDlg(const std::string& firstDayText, QW
 
     connect(selection, &QPushButton::clicked, this, &CAsteroidEphemerisDlg::OnSelection);
     connect(elements, &QPushButton::clicked, this, &CAsteroidEphemerisDlg::OnElements);
-    Finish(group);
+    Finish(group, {selection, elements});
 }
 
 void CAsteroidEphemerisDlg::ShowName()

@@ -4,6 +4,7 @@
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/Messages.h"
@@ -51,7 +52,7 @@ CCometEphemerisDlg::CCometEphemerisDlg(const std::string& firstDayText, QWidget*
     elements->setEnabled(list_->count() > 0);
     connect(list_, &QComboBox::currentIndexChanged, this, &CCometEphemerisDlg::OnChoiceChanged);
     connect(elements, &QPushButton::clicked, this, &CCometEphemerisDlg::OnElements);
-    Finish(group);
+    Finish(group, {list_, elements});
 }
 
 void CCometEphemerisDlg::FillList()
@@ -97,6 +98,6 @@ bool CCometEphemerisDlg::CheckChoice()
     if (list_->count() > 0)
         return true;
     ShowMessage(MessageIcon::Stop, catalogueRead_ ? kNoComet : kUnreadCatalogue);
-    list_->setFocus();
+    FocusField(list_);
     return false;
 }

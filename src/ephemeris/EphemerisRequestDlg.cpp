@@ -3,10 +3,13 @@
 #include "catalog/SelectionState.h"
 #include "core/FieldParsers.h"
 #include "ephemeris/EphemerisWriter.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/HelpTopic.h"
 #include "platform/QtText.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,39 +63,27 @@ EphemerisRequestDlg::EphemerisRequestDlg(const QString& title, int fieldWidthUni
                         kLongestNumber);
 }
 
-void EphemerisRequestDlg::Finish(QGroupBox* choiceGroup)
+void EphemerisRequestDlg::Finish(QGroupBox* choiceGroup, const QList<QWidget*>& choiceControls)
 {
-    // The usual numbers of the OK, Cancel and Help buttons.
-    auto* ok = Numbered(new QPushButton(QStringLiteral("OK"), this), 1);
-    auto* cancel = Numbered(new QPushButton(QStringLiteral("Annuler"), this), 2);
-    auto* help = Numbered(new QPushButton(QStringLiteral("Aide"), this), 9);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &EphemerisRequestDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &EphemerisRequestDlg::OnHelp);
+    // OK, Annuler and Aide in a column on the right, with the usual numbers.
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
+    AddDialogButton(buttons, DialogButton::Ok, 1)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Cancel, 2);
+    AddDialogButton(buttons, DialogButton::Help, 9);
+    connect(buttons, &QDialogButtonBox::accepted, this, &EphemerisRequestDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &EphemerisRequestDlg::OnHelp);
 
     auto* left = new QVBoxLayout;
     left->addWidget(choiceGroup);
     left->addWidget(requestGroup_);
-    auto* right = new QVBoxLayout;
-    right->addWidget(ok);
-    right->addWidget(cancel);
-    right->addSpacing(12);
-    right->addWidget(help);
-    right->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
-    layout->addLayout(right);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab order: the choice first, then the four fields, then the buttons.
-    QList<QWidget*> chain;
-    for (QWidget* child : choiceGroup->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->focusPolicy() & Qt::TabFocus)
-            chain << child;
-    chain << firstDay_ << dayCount_ << interval_ << equinox_ << ok << cancel << help;
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    SetTabOrder(QList<QWidget*>(choiceControls) << firstDay_ << dayCount_ << interval_ << equinox_ << buttons);
     FocusFirstDay();
 }
 
@@ -101,7 +92,7 @@ void EphemerisRequestDlg::FocusFirstDay()
     // A record display opened beside the dialog has taken the activation.
     if (isVisible())
         activateWindow();
-    firstDay_->setFocus();
+    FocusField(firstDay_);
 }
 
 void EphemerisRequestDlg::OnHelp()
@@ -117,19 +108,19 @@ void EphemerisRequestDlg::accept()
         return;
     EphemerisRequest& request = Selection().ephemeris;
     if (ParseDate(Typed(firstDay_), request.day, request.month, request.year) != 1) {
-        firstDay_->setFocus();
+        FocusField(firstDay_);
         return;
     }
     if (ParseUnsignedInt(Typed(dayCount_), request.dayCount) != 1 || !CheckEphemerisLineCount(request.dayCount)) {
-        dayCount_->setFocus();
+        FocusField(dayCount_);
         return;
     }
     if (ParseUnsignedInt(Typed(interval_), request.dayInterval) != 1) {
-        interval_->setFocus();
+        FocusField(interval_);
         return;
     }
     if (ParseUnsignedInt(Typed(equinox_), request.equinox) != 1) {
-        equinox_->setFocus();
+        FocusField(equinox_);
         return;
     }
     QDialog::accept();

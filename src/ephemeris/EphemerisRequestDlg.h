@@ -26,13 +26,15 @@ protected:
     EphemerisRequestDlg(const QString& title, int fieldWidthUnits, const std::string& firstDayText,
                         const QString& interval, const QString& helpTopic, QWidget* parent);
 
-    // Lays out the group that chooses the object above the request fields.
-    void Finish(QGroupBox* choiceGroup);
+    // Lays out the group that chooses the object above the request fields;
+    // `choiceControls` are the group's controls in the order Tab visits them.
+    void Finish(QGroupBox* choiceGroup, const QList<QWidget*>& choiceControls);
 
     // Whether an object can be computed; when not, says so and keeps the dialog open.
     virtual bool CheckChoice() = 0;
 
-    // After every button and choice the focus goes back to the first day.
+    // After every button and choice the focus goes back to the first day,
+    // its text selected.
     void FocusFirstDay();
 
 private:

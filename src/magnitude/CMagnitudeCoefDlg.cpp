@@ -6,6 +6,8 @@
 #include "magnitude/CMagnitudeDlg.h"
 #include "magnitude/MagnitudeFormula.h"
 #include "magnitude/MagnitudeInput.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
@@ -75,9 +77,9 @@ CMagnitudeCoefDlg::CMagnitudeCoefDlg(QWidget* parent) : QDialog(parent)
         Numbered(new QPushButton(QStringLiteral("Calcul de magnitudes\navec les coefficients ci-dessus"), this), 1081);
 
     auto* buttons = new QDialogButtonBox(this);
-    Numbered(buttons->addButton(QDialogButtonBox::Ok), 1);
-    Numbered(buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole), 2);
-    QPushButton* help = Numbered(buttons->addButton(QStringLiteral("Aide"), QDialogButtonBox::HelpRole), 3);
+    AddDialogButton(buttons, DialogButton::Ok, 1)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Cancel, 2);
+    AddDialogButton(buttons, DialogButton::Help, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(data);
@@ -91,8 +93,13 @@ CMagnitudeCoefDlg::CMagnitudeCoefDlg(QWidget* parent) : QDialog(parent)
     connect(calculator, &QPushButton::clicked, this, &CMagnitudeCoefDlg::OnMagnitudeCalculator);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMagnitudeCoefDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
             [] { HelpTopic(QStringLiteral("Qav.chm::/html/Magnitudes visuelles.htm")); });
+    // Row by row, each observation's value beside the other's.
+    QList<QWidget*> order;
+    for (const int id : {1069, 1077, 1075, 1078, 1076, 1079})
+        order << Field(id);
+    SetTabOrder(order << fit << Field(1071) << Field(1080) << calculator << buttons);
     Field(1069)->setFocus();
 }
 
@@ -105,7 +112,7 @@ bool CMagnitudeCoefDlg::ReadDistance(int id, double& value)
 {
     if (ParseDistance(ToWindows1252(Field(id)->text()), value))
         return true;
-    Field(id)->setFocus();
+    FocusField(Field(id));
     return false;
 }
 
@@ -113,7 +120,7 @@ bool CMagnitudeCoefDlg::ReadReal(int id, double& value)
 {
     if (ParseUnsignedReal(ToWindows1252(Field(id)->text()), value))
         return true;
-    Field(id)->setFocus();
+    FocusField(Field(id));
     return false;
 }
 
@@ -133,7 +140,7 @@ void CMagnitudeCoefDlg::OnComputeCoefficients()
         const int culprit = fit.refusal == FitRefusal::EqualSunDistances ? 1078
                             : fit.refusal == FitRefusal::NoFiniteResult  ? 1069
                                                                          : 1076;
-        Field(culprit)->setFocus();
+        FocusField(Field(culprit));
         return;
     }
     Field(1071)->setText(FromUtf8(FirstCoefficientText(fit.H)));

@@ -4,6 +4,8 @@
 #include "core/FieldParsers.h"
 #include "magnitude/MagnitudeFormula.h"
 #include "magnitude/MagnitudeInput.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/QtText.h"
 
@@ -51,8 +53,8 @@ CMagnitudeDlg::CMagnitudeDlg(QString& firstCoefficient, QString& secondCoefficie
     coefficientForm->addRow(QStringLiteral("Deuxième coefficient :"), NumberField(1080, secondCoefficient, coefficients));
 
     auto* buttons = new QDialogButtonBox(this);
-    Numbered(buttons->addButton(QDialogButtonBox::Ok), 1);
-    Numbered(buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole), 2);
+    AddDialogButton(buttons, DialogButton::Ok, 1)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Cancel, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(data);
@@ -65,6 +67,7 @@ CMagnitudeDlg::CMagnitudeDlg(QString& firstCoefficient, QString& secondCoefficie
     connect(compute, &QPushButton::clicked, this, &CMagnitudeDlg::OnComputeMagnitude);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMagnitudeDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    SetTabOrder({Field(1073), Field(1074), compute, magnitude, Field(1071), Field(1080), buttons});
     Field(1073)->setFocus();
 }
 
@@ -80,25 +83,25 @@ void CMagnitudeDlg::OnComputeMagnitude()
     double first = 0.0;
     double second = 0.0;
     if (!ParseDistance(ToWindows1252(Field(1073)->text()), earthDistance)) {
-        Field(1073)->setFocus();
+        FocusField(Field(1073));
         return;
     }
     if (!ParseDistance(ToWindows1252(Field(1074)->text()), sunDistance)) {
-        Field(1074)->setFocus();
+        FocusField(Field(1074));
         return;
     }
     if (!ParseUnsignedReal(ToWindows1252(Field(1071)->text()), first)) {
-        Field(1071)->setFocus();
+        FocusField(Field(1071));
         return;
     }
     if (!ParseUnsignedReal(ToWindows1252(Field(1080)->text()), second)) {
-        Field(1080)->setFocus();
+        FocusField(Field(1080));
         return;
     }
     const double magnitude = CometMagnitude(first, second, earthDistance, sunDistance);
     if (!std::isfinite(magnitude)) {
         ShowNoMagnitude();
-        Field(1071)->setFocus();
+        FocusField(Field(1071));
         return;
     }
     Field(1075)->setText(FromUtf8(FormatC("%.1f", magnitude)));

@@ -5,6 +5,8 @@
 #include "catalog/SelectionState.h"
 #include "maintenance/CCometRecordDlg.h"
 #include "maintenance/CConfirmDeleteDlg.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
@@ -12,6 +14,7 @@
 #include "platform/QtText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,10 +50,9 @@ CCometBaseDlg::CCometBaseDlg(QWidget* parent) : QDialog(parent), list_(Numbered(
     editLayout->addWidget(list_);
     editLayout->addLayout(editButtons);
 
-    auto* quit = new QPushButton(QStringLiteral("Quitter"), this);
-    quit->setDefault(true);
-    auto* help = Numbered(new QPushButton(QStringLiteral("Aide"), this), 1098);
-    QHBoxLayout* bottom = CenteredRow({quit, help});
+    auto* buttons = new QDialogButtonBox(this);
+    AddDialogButton(buttons, DialogButton::Quit)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Help, 1098);
 
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
@@ -60,13 +62,14 @@ CCometBaseDlg::CCometBaseDlg(QWidget* parent) : QDialog(parent), list_(Numbered(
     layout->addWidget(intro);
     layout->addWidget(newFrame);
     layout->addWidget(editFrame);
-    layout->addLayout(bottom);
+    layout->addWidget(buttons);
+    SetTabOrder({add, list_, modify, remove, buttons});
 
     connect(add, &QPushButton::clicked, this, &CCometBaseDlg::OnNewComet);
     connect(modify, &QPushButton::clicked, this, &CCometBaseDlg::OnModifyComet);
     connect(remove, &QPushButton::clicked, this, &CCometBaseDlg::OnDeleteComet);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
             [] { HelpTopic(QStringLiteral("Qav.chm::/html/Base de données des Comètes - frameset.htm")); });
     FillList();
 }

@@ -5,6 +5,8 @@
 #include "core/CFormat.h"
 #include "core/Calendar.h"
 #include "core/FieldParsers.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
@@ -87,10 +89,9 @@ CCometRecordDlg::CCometRecordDlg(QWidget* owner) : QDialog(owner)
     AddField(form, QStringLiteral("Magnitude, 2ème coefficient :"), 1065, texts.coefficient2, 40);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = Numbered(buttons->addButton(QDialogButtonBox::Ok), 1);
-    Numbered(buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole), 2);
-    QPushButton* help = Numbered(buttons->addButton(QStringLiteral("Aide"), QDialogButtonBox::HelpRole), 9);
-    ok->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Ok, 1)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Cancel, 2);
+    AddDialogButton(buttons, DialogButton::Help, 9);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -101,7 +102,11 @@ CCometRecordDlg::CCometRecordDlg(QWidget* owner) : QDialog(owner)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CCometRecordDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { HelpTopic(kHelpTopic); });
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpTopic(kHelpTopic); });
+    QList<QWidget*> order;
+    for (const int id : {1060, 1061, 1053, 1102, 1103, 1056, 1057, 1058, 1063, 1064, 1065})
+        order << Field(id);
+    SetTabOrder(order << buttons);
     Field(1060)->setFocus();
 }
 
@@ -123,7 +128,7 @@ bool CCometRecordDlg::ReadReal(int id, double& value)
 {
     if (ParseUnsignedReal(ToWindows1252(Field(id)->text()), value))
         return true;
-    Field(id)->setFocus();
+    FocusField(Field(id));
     return false;
 }
 
@@ -141,7 +146,7 @@ bool CCometRecordDlg::StoreFields()
     CometRecord& comet = Selection().currentComet;
     // An empty date is refused without a message; the focus still goes back to it.
     if (ParseDecimalDate(ToWindows1252(Field(1053)->text()), comet.perihelionTime) != 1) {
-        Field(1053)->setFocus();
+        FocusField(Field(1053));
         return false;
     }
     SetCometName(comet, ToWindows1252(Field(1060)->text()));
@@ -152,7 +157,7 @@ bool CCometRecordDlg::StoreFields()
         return false;
     int equinox = 0;
     if (!ParseUnsignedInt(ToWindows1252(Field(1063)->text()), equinox)) {
-        Field(1063)->setFocus();
+        FocusField(Field(1063));
         return false;
     }
     comet.equinox = equinox;

@@ -1,7 +1,8 @@
 #include "maintenance/CConfirmDeleteDlg.h"
 
-#include "platform/DialogSupport.h"
+#include "platform/DialogFrame.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,8 +11,9 @@ CConfirmDeleteDlg::CConfirmDeleteDlg(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Mise à jour des enregistrements"));
     auto* question = new QLabel(QStringLiteral("Voulez-vous vraiment supprimer l'enregistrement sélectionné ?"), this);
-    auto* yes = new QPushButton(QStringLiteral("Oui"), this);
-    auto* no = new QPushButton(QStringLiteral("Non"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* yes = AddDialogButton(buttons, DialogButton::Yes);
+    QPushButton* no = AddDialogButton(buttons, DialogButton::No);
     // Enter answers "Non" even when "Oui" has the focus: a deletion is final.
     yes->setAutoDefault(false);
     no->setDefault(true);
@@ -19,11 +21,11 @@ CConfirmDeleteDlg::CConfirmDeleteDlg(QWidget* owner) : QDialog(owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(question);
     layout->addSpacing(8);
-    layout->addLayout(CenteredRow({yes, no}));
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     no->setFocus();
 }
 

@@ -6,6 +6,8 @@
 #include "catalog/SiteCatalog.h"
 #include "core/FieldParsers.h"
 #include "maintenance/CConfirmDeleteDlg.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
@@ -13,9 +15,11 @@
 #include "platform/QtText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,25 +75,39 @@ CSiteBaseDlg::CSiteBaseDlg(QWidget* parent)
     deleteLayout->addWidget(list_);
     deleteLayout->addLayout(deleteButtons);
 
-    auto* quit = new QPushButton(QStringLiteral("Quitter"), this);
-    quit->setDefault(true);
-    auto* help = Numbered(new QPushButton(QStringLiteral("Aide"), this), 9);
-    QHBoxLayout* bottom = CenteredRow({quit, help});
+    auto* buttons = new QDialogButtonBox(this);
+    AddDialogButton(buttons, DialogButton::Quit)->setDefault(true);
+    AddDialogButton(buttons, DialogButton::Help, 9);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(newFrame);
     layout->addWidget(deleteFrame);
-    layout->addLayout(bottom);
+    layout->addWidget(buttons);
+    // Top to bottom: the new site, its button, then the deletion.
+    SetTabOrder({name_, latitude_, longitude_, record, list_, coordinates, remove, buttons});
 
     connect(record, &QPushButton::clicked, this, &CSiteBaseDlg::OnRecord);
     connect(coordinates, &QPushButton::clicked, this, &CSiteBaseDlg::OnShowCoordinates);
     connect(remove, &QPushButton::clicked, this, &CSiteBaseDlg::OnDelete);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
             [] { HelpTopic(QStringLiteral("Qav.chm::/html/Base de données des Sites - frameset.htm")); });
     connect(list_, &QComboBox::currentIndexChanged, this, &CSiteBaseDlg::OnChoice);
     Initialise();
     name_->setFocus();
+}
+
+// Enter in one of the new site's fields records it, as its button would:
+// Quitter, the default button, would close the dialog and lose the typing.
+void CSiteBaseDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QWidget* focused = focusWidget();
+    if (enter && (focused == name_ || focused == latitude_ || focused == longitude_)) {
+        OnRecord();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CSiteBaseDlg::Initialise()
@@ -142,12 +160,12 @@ void CSiteBaseDlg::OnRecord()
     }
     double degrees = 0.0;
     if (ParseSexagesimal(ToWindows1252(latitude_->text()), degrees, kLatitude) != 1) {
-        latitude_->setFocus();
+        FocusField(latitude_);
         return;
     }
     site.latitude = degrees * kDegreesToRadians;
     if (ParseSexagesimal(ToWindows1252(longitude_->text()), degrees, kLongitude) != 1) {
-        longitude_->setFocus();
+        FocusField(longitude_);
         return;
     }
     site.longitude = degrees * kDegreesToHours;

@@ -18,6 +18,9 @@ public:
 
     QComboBox* list() const { return list_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Lists the file and chooses the entry at siteIndex (the first with none chosen).
     void Initialise();

@@ -110,9 +110,13 @@ void PlaceBeside(QWidget* display, const QWidget* owner, Beside side)
                                       : QPoint(frame.left() - display->frameGeometry().width() - 8,
                                                frame.top() + frame.height() / 3);
     if (const QScreen* screen = owner->screen()) {
+        // The display's frame, not known before it shows, is taken as wide as its owner's.
+        const QSize frameSize = owner->frameGeometry().size() - owner->size();
         const QRect area = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - display->width())));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - display->height())));
+        at.setX(std::clamp(at.x(), area.left(),
+                           std::max(area.left(), area.right() - display->width() - frameSize.width())));
+        at.setY(std::clamp(at.y(), area.top(),
+                           std::max(area.top(), area.bottom() - display->height() - frameSize.height())));
     }
     display->move(at);
 }

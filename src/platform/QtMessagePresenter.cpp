@@ -1,5 +1,6 @@
 #include "platform/QtMessagePresenter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -24,6 +25,9 @@ MessageAnswer QtMessagePresenter::Present(const Message& message)
     QMessageBox box(icon, QString::fromStdString(message.caption), QString::fromStdString(message.text), buttons,
                     QApplication::activeWindow());
     box.setDefaultButton(defaultButton);
+    // Buttons without icons, like those of every other dialog of Qav.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;

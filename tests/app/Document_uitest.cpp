@@ -205,6 +205,9 @@ TEST_F(Document, ClearAllKeepsTheNameAndSavesAnEmptyFile)
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     frame().OnCmdMsg(Cmd::EditClearAll);  // always available, also on an empty text
     EXPECT_TRUE(doc().IsModified());
+    // Ctrl+Z brings the cleared text back.
+    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc().Serialize(), "ligne 1\r\nligne 2\r\n");
 }
 
 TEST_F(Document, ReplaceTextDiscardsThePreviousTableAndMarksTheDocument)
@@ -264,33 +267,36 @@ TEST_F(Document, QuitClosesEveryWindowAfterTheQuestion)
     EXPECT_FALSE(frame().isVisible());
 }
 
-TEST_F(Document, NewAndOpenPutCourierNewBack)
+TEST_F(Document, FontDialogOffersTheFontInUseAndTheChoiceStays)
 {
     ASSERT_TRUE(Start());
     EXPECT_EQ(view().font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(view().font().pixelSize(), 15);
 
+    // Courier New is drawn in Liberation Mono; 15 pixels at 96 dpi are
+    // 15 x 72 / 96 = 11.25 points.
     fontAnswers = {std::nullopt};  // cancelled: nothing changes
     frame().OnCmdMsg(Cmd::ViewFont);
+    EXPECT_EQ(offeredFont.family(), QStringLiteral("Liberation Mono"));
+    EXPECT_DOUBLE_EQ(offeredFont.pointSizeF(), 11.25);
+    EXPECT_EQ(view().font().pixelSize(), 15);
+    fontAnswers = {QFont(offeredFont.family(), 11)};  // OK on the font offered, its size rounded
+    frame().OnCmdMsg(Cmd::ViewFont);
     EXPECT_EQ(view().font().pixelSize(), 15);
 
-    QFont big(QStringLiteral("Liberation Serif"));
-    big.setPixelSize(22);
-    fontAnswers = {big};
+    fontAnswers = {QFont(QStringLiteral("Liberation Serif"), 16)};  // proportional: refused
     frame().OnCmdMsg(Cmd::ViewFont);
-    EXPECT_EQ(view().font().pixelSize(), 22);
+    EXPECT_NE(messages.Texts().find("chasse fixe"), std::string::npos) << messages.Texts();
+    EXPECT_EQ(view().font().pixelSize(), 15);
+
+    fontAnswers = {QFont(QStringLiteral("Liberation Mono"), 14)};
+    frame().OnCmdMsg(Cmd::ViewFont);
+    EXPECT_EQ(view().font().pointSize(), 14);
     EXPECT_FALSE(doc().IsModified());  // a font is no change of the text
-
+    // Kept in the settings: New (as the next run) starts with it.
     frame().OnCmdMsg(Cmd::FileNew);
-    EXPECT_EQ(view().font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(view().font().pixelSize(), 15);
-
-    fontAnswers = {big};
-    frame().OnCmdMsg(Cmd::ViewFont);
-    const auto path = folder.Write("f.qav", "x");
-    openAnswers = {QString::fromStdString(path.string())};
-    frame().OnCmdMsg(Cmd::FileOpen);
-    EXPECT_EQ(view().font().pixelSize(), 15);
+    EXPECT_EQ(view().font().family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(view().font().pointSize(), 14);
 }
 
 TEST_F(Document, RecentFilesKeepTheLastFourInTheSettings)

@@ -85,11 +85,16 @@ TEST_F(Frame, EachMenuHoldsItsItemsInOrder)
         "&Edition: &Annuler | - | Cou&per | &Copier | Co&ller | - | E&ffacer tout",
         "&Affichage: &Barre d'outils | Barre d'é&tat | - | Fonte...",
         "&Comètes: &Éphéméride | &Visibilité | - | &Base de données | &Importer des éléments… | &Magnitudes",
-        "&Astéroïdes: &Éphéméride | &Visibilité | - | &Importer des éléments…",
+        "As&téroïdes: &Éphéméride | &Visibilité | - | &Importer des éléments…",
         "&Sites: &Base de données | &Ce soir…",
         "&?: Aide | - | &A propos de Qav...",
     };
     EXPECT_EQ(Menus(frame().menuBar()), main);
+    // Each menu of the bar has an Alt letter of its own.
+    std::set<QChar> letters;
+    for (const QAction* menu : frame().menuBar()->actions())
+        letters.insert(menu->text().at(menu->text().indexOf('&') + 1).toLower());
+    EXPECT_EQ(letters.size(), frame().menuBar()->actions().size());
 
     // The diagram windows' commands stand on the bar itself.
     const std::vector<std::string> diagram = {

@@ -5,12 +5,14 @@
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionState.h"
 #include "core/AngleFormat.h"
+#include "platform/DialogFrame.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 #include "support/TempFolder.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +27,21 @@ QString Text(const QWidget* dialog, int id)
 {
     const QLabel* label = Control<QLabel>(dialog, id);
     return label ? label->text() : QStringLiteral("<none>");
+}
+
+// Every text whole, a character from the window's sides and, for a value,
+// from its box's; the window as wide as its title needs.
+void ExpectWhole(QDialog* display)
+{
+    QApplication::processEvents();
+    const int margin = display->fontMetrics().averageCharWidth();
+    EXPECT_GE(display->width(), TitleBarWidth(display));
+    for (const QLabel* label : display->findChildren<QLabel*>()) {
+        const QRect box = label->geometry();
+        const int room = label->frameShape() == QFrame::Panel ? 2 * margin : 0;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()) + room, label->contentsRect().width());
+        EXPECT_TRUE(box.left() >= margin && box.right() <= display->width() - margin) << label->text().toStdString();
+    }
 }
 
 class RecordDisplay : public testing::Test {
@@ -56,6 +73,7 @@ TEST_F(RecordDisplay, CometElementsInDegreesAndTheCalendar)
     EXPECT_EQ(Text(display, 1017), QStringLiteral("0.2946349"));
     EXPECT_EQ(Text(display, 1018), QStringLiteral(" 950"));
     EXPECT_FALSE(display->isModal());
+    ExpectWhole(display);
 
     // Fixed when opened: a later choice opens a second display beside the first.
     SetCometName(comet, "2P/Encke");
@@ -74,6 +92,7 @@ TEST_F(RecordDisplay, SiteHemispheresAndTheirEdges)
     EXPECT_EQ(Text(display, 1010), QStringLiteral("La Silla"));
     EXPECT_EQ(Text(display, 1049), FromUtf8(FormatDegreesDMS(33.5)) + " S");
     EXPECT_EQ(Text(display, 1048), FromUtf8(FormatDegreesDMS(37.5)) + " E");
+    ExpectWhole(display);
 
     site.latitude = 0;
     site.longitude = 0;
@@ -103,6 +122,10 @@ TEST_F(RecordDisplay, AsteroidListChoosesCeresAndLoadsEveryChoice)
     {
         CAsteroidListDlg list;
         EXPECT_EQ(list.windowTitle(), QStringLiteral("Liste des astéroïdes enregistrés"));
+        list.show();
+        EXPECT_GE(list.width(), TitleBarWidth(&list));
+        const QFontMetrics fixed(list.list()->font());
+        EXPECT_GE(list.list()->viewport()->width(), fixed.horizontalAdvance(list.list()->item(0)->text() + "  "));
         ASSERT_EQ(list.list()->count(), 227);
         EXPECT_TRUE(list.list()->currentItem()->text().startsWith("Ceres"));
         EXPECT_EQ(Selection().currentAsteroid.name, "Ceres (1)");

@@ -82,8 +82,11 @@ TEST_F(DiagramDialogs, CometDialogChoosesTheLastCometAndTheFirstSite)
     ASSERT_NE(HelpWindowBrowser(), nullptr);
     EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Comètes - frameset.htm"));
 
-    // A choice takes effect at once, and stays after Cancel.
+    // A choice takes effect at once, and stays after Cancel; the month,
+    // offered again, is selected so that typing replaces it.
+    dialog.monthField()->setText(QStringLiteral("6/2024"));
     emit dialog.cometList()->activated(4);
+    EXPECT_EQ(dialog.monthField()->selectedText(), QStringLiteral("6/2024"));
     emit dialog.siteList()->activated(16);
     EXPECT_EQ(CometName(Selection().currentComet), "12P/Pons-Brooks");
     EXPECT_EQ(SiteName(Selection().currentSite), "Troms\xf8 (Norv\xe8ge)");
@@ -115,7 +118,7 @@ TEST_F(DiagramDialogs, TheMonthIsCheckedOnOk)
         EXPECT_EQ(messages.messages[0].caption, "Erreur !");
         EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(QApplication::focusWidget(), dialog.monthField());
-        EXPECT_EQ(dialog.monthField()->text(), wrong);
+        EXPECT_EQ(dialog.monthField()->selectedText(), wrong);  // typing replaces it
     }
     // The numbers read stay in the request, the month 13 included.
     Ok(dialog, QStringLiteral("13/2024"));

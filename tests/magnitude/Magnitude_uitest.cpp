@@ -59,6 +59,7 @@ TEST_F(Magnitudes, FitShowsRoundedResultsAndRefusalsKeepThemWithTheFocusOnTheFie
         Press(&dialog, 1070);
         EXPECT_EQ(messages.Texts(), message);
         EXPECT_EQ(FocusName(&dialog), QString::number(field));
+        EXPECT_EQ(Control<QLineEdit>(&dialog, field)->selectedText(), QString::fromUtf8(text));
         EXPECT_EQ(FieldText(&dialog, 1071) + FieldText(&dialog, 1080), QStringLiteral("8.08"));
         Type(&dialog, field, kept);
     }

@@ -198,6 +198,7 @@ TEST_F(CometBase, RefusedValuesKeepTheEntryOpenOnTheirFieldAndWriteNothing)
             Press(entry, 1);
             EXPECT_EQ(messages.Texts(), message);  // an empty date has no message
             EXPECT_EQ(FocusName(entry), QString::number(id));
+            EXPECT_EQ(Control<QLineEdit>(entry, id)->selectedText(), QString::fromUtf8(text));
             Type(entry, id, kept);
         }
         // Values read before a refused one are already in the current comet.

@@ -94,7 +94,12 @@ TEST_F(SiteBase, RecordingChecksTheNameThenTheLatitudeThenTheLongitude)
         Press(&dialog, 1108);
         EXPECT_EQ(messages.Texts(), c.message);
         EXPECT_EQ(FocusName(&dialog), c.focus);  // the name message leaves the focus where it was
+        EXPECT_EQ(Control<QLineEdit>(&dialog, c.focus.toInt())->selectedText(), FieldText(&dialog, c.focus.toInt()));
     }
+    // Enter in a field records as the button does, instead of closing the dialog.
+    QTest::keyClick(Control<QLineEdit>(&dialog, 1065), Qt::Key_Return);
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_TRUE(dialog.isVisible());
     // The name and the latitude read before the refused longitude stay stored.
     EXPECT_EQ(SiteName(state.currentSite), "M\xe9gantic");
     EXPECT_DOUBLE_EQ(state.currentSite.latitude, (45 + 27 / 60.0 + 18 / 3600.0) * 0.01745329252);

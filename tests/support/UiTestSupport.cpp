@@ -29,7 +29,8 @@ void AppTest::SetUp()
         saveAnswers.pop_front();
         return answer;
     };
-    Prompts().chooseFont = [this](QWidget*, const QFont&) -> std::optional<QFont> {
+    Prompts().chooseFont = [this](QWidget*, const QFont& initial) -> std::optional<QFont> {
+        offeredFont = initial;
         if (fontAnswers.empty())
             return std::nullopt;
         auto answer = fontAnswers.front();
@@ -69,7 +70,9 @@ void WhenModalShown(std::function<void(QWidget*)> action)
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
+        // Once it is active too: keys go to the active window only.
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog && dialog->isActiveWindow()) {
             timer->stop();
             timer->deleteLater();
             action(dialog);

@@ -36,6 +36,7 @@ protected:
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
+    QFont offeredFont;  // the font the last font dialog opened on
     int saveDialogs = 0;
 
 private:

@@ -1,0 +1,83 @@
+// Tab visits the controls of every dialog in the order they are shown.
+
+#include "catalog/CAsteroidListDlg.h"
+#include "catalog/SelectionState.h"
+#include "diagram/CAsteroidDiagramDlg.h"
+#include "diagram/CCometDiagramDlg.h"
+#include "ephemeris/CAsteroidEphemerisDlg.h"
+#include "ephemeris/CCometEphemerisDlg.h"
+#include "magnitude/CMagnitudeCoefDlg.h"
+#include "magnitude/CMagnitudeDlg.h"
+#include "maintenance/CCometBaseDlg.h"
+#include "maintenance/CCometRecordDlg.h"
+#include "maintenance/CConfirmDeleteDlg.h"
+#include "maintenance/CSiteBaseDlg.h"
+#include "support/DialogTestSupport.h"
+
+#include <QApplication>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A button by its text, another control by its number, anything else by its class.
+QString Name(QWidget* widget)
+{
+    if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    for (QWidget* w = widget; w; w = w->parentWidget())
+        if (w->objectName().toInt() > 0)
+            return w->objectName();
+    return QString::fromLatin1(widget->metaObject()->className());
+}
+
+} // namespace
+
+using DialogKeyboard = AppTest;
+
+TEST_F(DialogKeyboard, TabFollowsTheControlsTopToBottomLeftToRight)
+{
+    ResetSelection();
+    for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
+        folder.CopySample(name);
+    QString first = "1.0", second = "8";
+    const QString title = "Astéroïde : initialisation d'un diagramme de visibilité";
+    const QString fields = "1050|1020|1021|1022|OK|Annuler|Aide";
+    const std::pair<std::function<QDialog*()>, QString> cases[] = {
+        {[] { return new CCometEphemerisDlg(""); }, "1043|Éléments orbitaux|" + fields},
+        {[] { return new CAsteroidEphemerisDlg(""); }, "Sélection|Éléments orbitaux|" + fields},
+        {[&] { return new CCometDiagramDlg(nullptr, "", title); },
+         "1043|Eléments orbitaux|1042|Coordonnées géographiques|1050|OK|Annuler|Aide"},
+        {[&] { return new CAsteroidDiagramDlg(nullptr, "", title); },
+         "Sélection|Eléments orbitaux|1042|Coordonnées géographiques|1050|OK|Annuler|Aide"},
+        {[] { return new CCometBaseDlg; }, "Enregistrement|1095|Modification|Suppression|Quitter|Aide"},
+        {[] { return new CCometRecordDlg(nullptr); },
+         "1060|1061|1053|1102|1103|1056|1057|1058|1063|1064|1065|OK|Annuler|Aide"},
+        {[] { return new CConfirmDeleteDlg(nullptr); }, "Oui|Non"},
+        {[] { return new CSiteBaseDlg; },
+         "1082|1064|1065|Enregistrement|1042|Coordonnées géographiques|Suppression|Quitter|Aide"},
+        {[] { return new CMagnitudeCoefDlg; }, "1069|1077|1075|1078|1076|1079|Calcul des coefficients|1071|1080|"
+                                               "Calcul de magnitudes\navec les coefficients ci-dessus|OK|Annuler|Aide"},
+        {[&] { return new CMagnitudeDlg(first, second, nullptr); },
+         "1073|1074|Calcul de la magnitude|1075|1071|1080|OK|Annuler"},
+        {[] { return new CAsteroidListDlg; }, "QLineEdit|1024|OK|Annuler"},
+    };
+    for (const auto& [make, order] : cases) {
+        const std::unique_ptr<QDialog> dialog(make());
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        const QStringList names = order.split('|');
+        for (QWidget* child : dialog->findChildren<QWidget*>())
+            if (child->focusPolicy() & Qt::TabFocus && child->isVisible() && Name(child) == names.front())
+                child->setFocus();
+        QStringList visited = {Name(QApplication::focusWidget())};
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << Name(QApplication::focusWidget());
+        }
+        // Round the dialog and back to its first control.
+        EXPECT_EQ(visited.join('|').toStdString(), (order + '|' + names.front()).toStdString());
+    }
+    ResetSelection();
+}
