@@ -90,5 +90,7 @@ std::string FormatCalendarDate(DayNumber dayNumber)
                              ? std::round(dayNumber * 1e5) / 1e5
                              : dayNumber;
     const CalendarDate date = CalendarDateFromDayNumber(shown);
+    if (date.month == 0)
+        return "---";  // not a date: a damaged record
     return FormatC("%.5f/%d/%d", date.day, date.month, date.year);
 }

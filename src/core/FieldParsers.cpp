@@ -2,6 +2,7 @@
 
 #include "core/Calendar.h"
 #include "core/CFormat.h"
+#include "core/DateRange.h"
 #include "platform/Messages.h"
 
 #include <cmath>
@@ -171,6 +172,10 @@ int ParseDecimalDate(std::string_view text, double& dayNumber)
         ShowMessage(MessageIcon::Stop, kInvalidDate);
         return -1;
     }
+    if (!IsSupportedYear(year)) {
+        ShowMessage(MessageIcon::Stop, YearRangeText());
+        return -1;
+    }
     dayNumber = DayNumberFromDate(day, month, year);
     return 1;
 }
@@ -196,6 +201,10 @@ int ParseDate(std::string_view text, int& day, int& month, int& year)
                        !InGregorianGap(day, month, year);
     if (!valid) {
         ShowMessage(MessageIcon::Stop, kInvalidDate);
+        return -1;
+    }
+    if (!IsSupportedYear(year)) {
+        ShowMessage(MessageIcon::Stop, YearRangeText());
         return -1;
     }
     return 1;

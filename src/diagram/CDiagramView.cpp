@@ -11,6 +11,7 @@
 #include "diagram/InfoBox.h"
 #include "diagram/Legend.h"
 #include "platform/HelpTopic.h"
+#include "platform/Messages.h"
 #include "platform/QtText.h"
 
 #include <QMouseEvent>
@@ -54,7 +55,16 @@ void CDiagramView::paintEvent(QPaintEvent*)
 void CDiagramView::OnStepMonth(MonthStep step)
 {
     DiagramRequest& request = Selection().diagram;
-    StepDiagramMonth(step, request.month, request.year);
+    // The arrows stop at the first and last months a diagram may show.
+    int month = request.month;
+    int year = request.year;
+    StepDiagramMonth(step, month, year);
+    if (!IsDiagramYear(year)) {
+        ShowMessage(MessageIcon::Stop, DiagramYearRangeText(), MessageButtons::Ok, "Erreur !");
+        return;
+    }
+    request.month = month;
+    request.year = year;
     Recompute();
     repaint();
 }

@@ -106,6 +106,11 @@ bool AcceptDiagramMonth(BoundedLineEdit* monthField)
         monthField->setFocus();
         return false;
     }
+    if (!IsDiagramYear(state.diagram.year)) {
+        ShowRequestError(DiagramYearRangeText().c_str());
+        monthField->setFocus();
+        return false;
+    }
     state.diagramOpening = true;
     RefreshDiagramMonthText(state);
     return true;

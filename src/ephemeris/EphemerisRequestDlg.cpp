@@ -113,11 +113,11 @@ void EphemerisRequestDlg::accept()
         dayCount_->setFocus();
         return;
     }
-    if (ParseUnsignedInt(Typed(interval_), request.dayInterval) != 1) {
+    if (ParseUnsignedInt(Typed(interval_), request.dayInterval) != 1 || !CheckEphemerisSpan(request)) {
         interval_->setFocus();
         return;
     }
-    if (ParseUnsignedInt(Typed(equinox_), request.equinox) != 1) {
+    if (ParseUnsignedInt(Typed(equinox_), request.equinox) != 1 || !CheckEphemerisEquinox(request.equinox)) {
         equinox_->setFocus();
         return;
     }

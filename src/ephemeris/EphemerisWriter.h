@@ -18,6 +18,16 @@ inline constexpr int kMaxEphemerisLines = 10000;
 // returns false when `dayCount` is above kMaxEphemerisLines.
 bool CheckEphemerisLineCount(int dayCount);
 
+// Shows "Erreur ! L'éphéméride irait au-delà de l'an 9999. ..." and returns
+// false when the last line of the request would fall after the last
+// supported date (core/DateRange.h): `request` holds the first date, the
+// number of lines and the interval.
+bool CheckEphemerisSpan(const EphemerisRequest& request);
+
+// Shows a message and returns false when the output equinox is not a year of
+// 0 to 9999.
+bool CheckEphemerisEquinox(int equinox);
+
 // "*** COMETE name ***": right ascension and declination of the equinox of the
 // request, distances, elongation, phase, m1 and the direction of the tail.
 // `leapFebruaryMarker` is set when the dates pass 10 February of a leap year.

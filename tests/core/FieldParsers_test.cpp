@@ -119,3 +119,18 @@ TEST(ParseDate, DayMonthAndSignedYear)
     EXPECT_EQ(year, 2000);
     ExpectParse([&] { return ParseDate("", day, month, year); }, -1, MessageIcon::Stop, "", "");
 }
+
+// The Sun theory holds for a few thousand years and the tables print four
+// characters of year: the years -999 to 9999, the same for both date readers.
+TEST(ParseDates, YearsBeyondTheComputationsAreRefused)
+{
+    const std::string range = "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
+    int day = 0, month = 0, year = 0;
+    double value = 0;
+    for (const char* good : {"1/1/-999", "31/12/9999"})
+        ExpectParse([&] { return ParseDate(good, day, month, year); }, 1, MessageIcon::Stop, "", good);
+    ExpectParse([&] { return ParseDecimalDate("31.99/12/9999", value); }, 1, MessageIcon::Stop, "", "31.99/12/9999");
+    for (const char* far : {"1/1/10000", "1/1/-1000", "1/1/300000"})
+        ExpectParse([&] { return ParseDate(far, day, month, year); }, -1, MessageIcon::Stop, range, far);
+    ExpectParse([&] { return ParseDecimalDate("1/1/300000", value); }, -1, MessageIcon::Stop, range, "1/1/300000");
+}

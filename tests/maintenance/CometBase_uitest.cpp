@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -221,12 +222,14 @@ TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
     EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(state.cometIndex, -1);
 
+    // A pipe in the catalogue's place is refused at once, never waited on.
     messages.Clear();
-    std::filesystem::create_symlink("/dev/full", folder.path() / "COMETS.WDB");
-    CCometBaseDlg full;
+    ASSERT_EQ(::mkfifo((folder.path() / "COMETS.WDB").c_str(), 0600), 0);
+    CCometBaseDlg pipe;
     addAndStayOpen();
-    Press(&full, 1093);
-    EXPECT_EQ(messages.Texts(), "Disque plein lors de l'accès à COMETS.WDB.");
+    Press(&pipe, 1093);
+    const std::string notAFile = "COMETS.WDB n'est pas un fichier ordinaire : Qav ne peut pas l'utiliser.";
+    EXPECT_EQ(messages.Texts(), notAFile + " | " + notAFile);
 }
 
 using MaintenanceCommands = AppTest;

@@ -1,0 +1,26 @@
+#include "core/DateRange.h"
+
+#include "core/Calendar.h"
+
+#include <cmath>
+
+bool IsSupportedYear(int year)
+{
+    return year >= kFirstYear && year <= kLastYear;
+}
+
+double LastSupportedDayNumber()
+{
+    return DayNumberFromDate(32, 12, kLastYear);
+}
+
+bool IsSupportedDayNumber(double dayNumber)
+{
+    return std::isfinite(dayNumber) && dayNumber >= DayNumberFromDate(1, 1, kFirstYear) &&
+           dayNumber <= LastSupportedDayNumber();
+}
+
+const char* YearRangeText()
+{
+    return "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
+}
