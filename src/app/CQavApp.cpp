@@ -293,7 +293,9 @@ bool CQavApp::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && mainFrame_) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-        QWidget* window = QApplication::activeWindow();
+        // The window the key was typed in: the activation of another window
+        // may still be on its way.
+        QWidget* window = watched->isWidgetType() ? static_cast<QWidget*>(watched)->window() : nullptr;
         if (key->key() == Qt::Key_F1 && plain && window && window != mainFrame_.get()) {
             mainFrame_->OnCmdMsg(Cmd::Help);
             return true;

@@ -149,6 +149,14 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
     // June 2024 to June 2025: no 29 February.
     EXPECT_EQ(doc().LeapFebruaryMarker, 0);
     EXPECT_EQ(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
+
+    // The arrows stop at the last month a diagram may start in.
+    Selection().diagram.month = 12;
+    Selection().diagram.year = 9998;
+    EXPECT_TRUE(window->OnCmdMsg(Cmd::DiagramNextMonth));
+    EXPECT_EQ(messages.Texts(), "Erreur ! L'année doit être comprise entre -999 et 9998.\n\nRecommencez !");
+    EXPECT_EQ(Selection().diagram.month, 12);
+    EXPECT_EQ(Selection().diagram.year, 9998);
 }
 
 TEST_F(DiagramWindow, LeftClickDrawsTheInformationBox)

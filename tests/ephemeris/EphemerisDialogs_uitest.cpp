@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -121,7 +122,10 @@ TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
         {1020, "-5", "Erreur de saisie ! Recommencez !"},
         {1020, "10001", "Erreur ! Le nombre de jours ne peut pas dépasser 10000.\n\nRecommencez !"},
         {1021, "1.5", "Erreur de saisie ! Recommencez !"},
+        {1021, "1000000000",
+         "Erreur ! L'éphéméride irait au-delà de l'an 9999.\n\nRéduisez le nombre de jours ou l'intervalle."},
         {1022, "", "Étourdi ! Vous avez oublié de saisir une donnée !"},
+        {1022, "10000", "Erreur ! L'année de l'équinoxe doit être comprise entre 0 et 9999.\n\nRecommencez !"},
     };
     const QString good[] = {"25/12/2004", "10", "3", "1950"};
     const int ids[] = {1050, 1020, 1021, 1022};
@@ -175,6 +179,43 @@ TEST_F(EphemerisDialogs, CometDialogWithoutAnyCometRefusesOk)
     CCometEphemerisDlg missing("1/1/2025");
     EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB.");
     EXPECT_EQ(missing.cometList()->count(), 0);
+}
+
+// A record the computations cannot use is refused on OK, naming the value;
+// an asteroid file whose line ends were converted lists nothing.
+TEST_F(EphemerisDialogs, DamagedRecordsAreRefusedOnOk)
+{
+    folder.CopySample("COMETS.WDB");
+    std::string comets = folder.Read("COMETS.WDB");
+    comets.replace(23 * 140 + 96, 8, std::string("\0\0\0\0\0\0\xf8\x7f", 8));  // the last one's i: NaN
+    folder.Write("COMETS.WDB", comets);
+    CCometEphemerisDlg comet("1/1/2025");
+    comet.show();
+    comet.accept();
+    EXPECT_EQ(messages.Texts(), "La comète n° 24 (2I/Borisov) de COMETS.WDB est inutilisable : l'inclinaison n'est "
+                                "pas un nombre.\n\nCorrigez-la par Comètes > Base de données.");
+    EXPECT_TRUE(comet.isVisible() && comet.cometList()->isAncestorOf(comet.focusWidget()));
+
+    folder.CopySample("ASTERS.DTB");
+    std::string asteroids = folder.Read("ASTERS.DTB");
+    asteroids.replace(68, 12, std::string(12, ' '));  // Ceres without its mean motion
+    folder.Write("ASTERS.DTB", asteroids);
+    CAsteroidEphemerisDlg asteroid("1/1/2025");
+    asteroid.show();
+    WhenModalShown([](QWidget* list) { QTest::keyClick(list, Qt::Key_Escape); });
+    Control<QPushButton>(&asteroid, 1045)->click();
+    messages.Clear();
+    asteroid.accept();
+    EXPECT_EQ(messages.Texts(), "L'astéroïde Ceres (1) de ASTERS.DTB est inutilisable : le moyen mouvement doit être "
+                                "compris entre 0.000001 et 10000 degrés par jour.\n\nCorrigez la ligne 1 du fichier.");
+    EXPECT_EQ(FocusedId(&asteroid), 1045);
+
+    std::erase(asteroids, '\r');
+    folder.Write("ASTERS.DTB", asteroids);
+    messages.Clear();
+    CAsteroidListDlg list(nullptr);
+    EXPECT_EQ(messages.Texts().rfind("ASTERS.DTB est endommagé : la ligne 1 ne finit pas par CR LF", 0), 0u);
+    EXPECT_EQ(list.findChild<QListWidget*>()->count(), 0);
 }
 
 TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)

@@ -172,7 +172,11 @@ TEST_F(CometBase, RefusedValuesKeepTheEntryOpenOnTheirFieldAndWriteNothing)
         TypeNewComet(entry);
         for (const auto& [id, text, message] :
              {std::tuple{1056, "-12.5", "Erreur de saisie ! Recommencez !"}, std::tuple{1053, "", ""},
-              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"}}) {
+              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"},
+              std::tuple{1058, "0", "Erreur ! La distance au périhélie doit être comprise entre 0.0001 et 1000000 UA."
+                                    "\n\nRecommencez !"},
+              std::tuple{1057, "101", "Erreur ! L'excentricité doit être comprise entre 0 et 100.\n\nRecommencez !"},
+              std::tuple{1053, "1/1/10000", "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !"}}) {
             SCOPED_TRACE(id);
             const QString kept = FieldText(entry, id);
             messages.Clear();
