@@ -87,7 +87,8 @@ std::string FormatDeclination(double radians, int form)
 
 std::string FormatDegreesDMS(double degrees)
 {
-    if (!std::isfinite(degrees))
+    // Three characters of degrees: a damaged value beyond them shows "---".
+    if (!std::isfinite(degrees) || std::fabs(degrees) >= 999.5)
         return "---";
     // Rounded once to whole seconds, then split: the slight excess factor keeps
     // values such as 45.5 from falling just below their exact second.

@@ -109,7 +109,7 @@ TEST(Legend, TheEventUnderTheCursor)
 {
     EventGrid grid;
     const int column = 5;
-    auto at = [&grid, column](int row) { return LegendCodeAt(grid, XOf(column), YOf(row)); };
+    auto at = [&grid](int row) { return LegendCodeAt(grid, XOf(column), YOf(row)); };
 
     grid.Set(column, 99, EventCode::Rise);
     grid.Set(column, 101, EventCode::Transit);
