@@ -127,10 +127,11 @@ TEST(ParseDates, YearsBeyondTheComputationsAreRefused)
     const std::string range = "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
     int day = 0, month = 0, year = 0;
     double value = 0;
-    for (const char* good : {"1/1/-999", "31/12/9999"})
-        ExpectParse([&] { return ParseDate(good, day, month, year); }, 1, MessageIcon::Stop, "", good);
-    ExpectParse([&] { return ParseDecimalDate("31.99/12/9999", value); }, 1, MessageIcon::Stop, "", "31.99/12/9999");
-    for (const char* far : {"1/1/10000", "1/1/-1000", "1/1/300000"})
-        ExpectParse([&] { return ParseDate(far, day, month, year); }, -1, MessageIcon::Stop, range, far);
-    ExpectParse([&] { return ParseDecimalDate("1/1/300000", value); }, -1, MessageIcon::Stop, range, "1/1/300000");
+    for (const auto& [text, status] : {std::pair{"1/1/-999", 1}, {"31/12/9999", 1}, {"1/1/10000", -1},
+                                       {"1/1/-1000", -1}})
+        ExpectParse([&] { return ParseDate(text, day, month, year); }, status, MessageIcon::Stop,
+                    status == 1 ? "" : range, text);
+    for (const auto& [text, status] : {std::pair{"31.99/12/9999", 1}, {"1/1/300000", -1}})
+        ExpectParse([&] { return ParseDecimalDate(text, value); }, status, MessageIcon::Stop,
+                    status == 1 ? "" : range, text);
 }
