@@ -61,8 +61,9 @@ std::vector<AsteroidListEntry> AsteroidCatalog::List()
     // The list carries four digits of the number: a longer file (or a sparse
     // one claiming billions of lines) is no catalogue Qav can read.
     if (count > kMaxAsteroidLines)
-        throw FileError(kFileName, FormatC("%s a plus de %d lignes : Qav ne lit que les astéroïdes numérotés de 1 à %d.",
-                                           kFileName, kMaxAsteroidLines, kMaxAsteroidLines));
+        throw FileError(kFileName,
+                        FormatC("%s a plus de %d lignes : Qav ne lit que les astéroïdes numérotés de 1 à %d.",
+                                kFileName, kMaxAsteroidLines, kMaxAsteroidLines));
     std::vector<AsteroidListEntry> entries;
     entries.reserve(static_cast<std::size_t>(count));
     file_.Seek(0);

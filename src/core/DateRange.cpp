@@ -1,5 +1,6 @@
 #include "core/DateRange.h"
 
+#include "core/CFormat.h"
 #include "core/Calendar.h"
 
 #include <cmath>
@@ -20,7 +21,7 @@ bool IsSupportedDayNumber(double dayNumber)
            dayNumber <= LastSupportedDayNumber();
 }
 
-const char* YearRangeText()
+std::string YearRangeText()
 {
-    return "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
+    return FormatC("Erreur ! L'année doit être comprise entre %d et %d.\n\nRecommencez !", kFirstYear, kLastYear);
 }

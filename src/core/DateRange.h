@@ -5,6 +5,8 @@
 // tables give the year four characters: dates run from 1 January -999 to
 // 31 December 9999.
 
+#include <string>
+
 inline constexpr int kFirstYear = -999;
 inline constexpr int kLastYear = 9999;
 
@@ -16,5 +18,6 @@ bool IsSupportedDayNumber(double dayNumber);
 // The last of them: the end of 31 December kLastYear.
 double LastSupportedDayNumber();
 
-// The refusal of a year outside them, UTF-8.
-const char* YearRangeText();
+// The refusal of a year outside them, UTF-8: "Erreur ! L'année doit être
+// comprise entre -999 et 9999. ..."
+std::string YearRangeText();

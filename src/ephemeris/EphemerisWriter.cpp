@@ -99,8 +99,9 @@ bool CheckEphemerisEquinox(int equinox)
 {
     if (equinox >= 0 && equinox <= kLastYear)
         return true;
-    ShowMessage(MessageIcon::Stop,
-                FormatC("Erreur ! L'année de l'équinoxe doit être comprise entre 0 et %d.\n\nRecommencez !", kLastYear));
+    ShowMessage(MessageIcon::Stop, FormatC("Erreur ! L'année de l'équinoxe doit être comprise entre 0 et %d.\n\n"
+                                           "Recommencez !",
+                                           kLastYear));
     return false;
 }
 
