@@ -52,7 +52,8 @@ void CDiagramView::paintEvent(QPaintEvent*)
 
 void CDiagramView::OnStepMonth(MonthStep step)
 {
-    GetDocument().StepDiagram(step);
+    if (!GetDocument().StepDiagram(step))
+        return;
     repaint();
 }
 

@@ -146,6 +146,14 @@ bool CQavDoc::OnNewDocument()
 
 bool CQavDoc::OnOpenDocument(const QString& pathName)
 {
+    // A pipe or a device would block the open or the read: only a regular
+    // file is read. What does not exist goes on to the usual message.
+    const QFileInfo info(pathName);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        ShowMessage(MessageIcon::Stop,
+                    FileErrorText(FileError::Cause::NotRegularFile, info.fileName().toStdString()));
+        return false;
+    }
     QFile file(pathName);
     if (!file.open(QIODevice::ReadOnly)) {
         ReportFileFailure(file, pathName, false);

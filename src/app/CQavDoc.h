@@ -33,8 +33,9 @@ public:
     // shared request takes its month, as a diagram request dialog leaves it,
     // and its first date, the 1st of that month.
     void ComputeDiagram(const DiagramSubject& subject);
-    // The arrows of a diagram window: the same object and site, another month.
-    void StepDiagram(MonthStep step);
+    // The arrows of a diagram window: the same object and site, another
+    // month; false (after the message) beyond the months a diagram may show.
+    bool StepDiagram(MonthStep step);
     // Computes the diagram of `subject` and opens one more diagram window on
     // it, as an accepted request does, without asking anything.
     void OpenDiagram(const DiagramSubject& subject);

@@ -13,6 +13,7 @@
 #include "elements/ElementsAge.h"
 #include "elements/ElementsNotice.h"
 #include "ephemeris/EphemerisWriter.h"
+#include "platform/Messages.h"
 #include "platform/QtText.h"
 
 namespace {
@@ -87,11 +88,16 @@ void CQavDoc::ShowDiagramNotice() const
     ShowDiagramElementsNotice(DiagramElementsNotice(epoch, subject.month, subject.year));
 }
 
-void CQavDoc::StepDiagram(MonthStep step)
+bool CQavDoc::StepDiagram(MonthStep step)
 {
     DiagramSubject next = diagram_.subject();
     StepDiagramMonth(step, next.month, next.year);
+    if (!IsDiagramYear(next.year)) {
+        ShowMessage(MessageIcon::Stop, DiagramYearRangeText(), MessageButtons::Ok, "Erreur !");
+        return false;
+    }
     ComputeDiagram(next);
+    return true;
 }
 
 // A year of daily lines for the diagram's object, from the 1st of its month;

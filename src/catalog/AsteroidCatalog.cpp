@@ -1,6 +1,8 @@
 #include "catalog/AsteroidCatalog.h"
 
 #include "catalog/AsteroidLine.h"
+#include "core/CFormat.h"
+#include "platform/FileError.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -37,6 +39,18 @@ bool BeginsWithCeres(const AsteroidListEntry& entry)
     return true;
 }
 
+// A line moved by a lost or an added byte (line ends converted by an editor)
+// would give every later asteroid the fields of its neighbour: each line read
+// must end with CR LF in its last two columns.
+void CheckLineEnd(std::string_view line, std::int64_t number)
+{
+    if (line.substr(kAsteroidLineLength - 2, 2) != "\r\n")
+        throw FileError(AsteroidCatalog::kFileName,
+                        FormatC("%s est endommagé : la ligne %lld ne finit pas par CR LF en colonnes 109 et 110.\n\n"
+                                "Chaque ligne doit compter 110 caractères, fin de ligne comprise.",
+                                AsteroidCatalog::kFileName, static_cast<long long>(number)));
+}
+
 } // namespace
 
 AsteroidCatalog::AsteroidCatalog() : file_(kFileName, CatalogFile::Mode::Read) {}
@@ -44,6 +58,12 @@ AsteroidCatalog::AsteroidCatalog() : file_(kFileName, CatalogFile::Mode::Read) {
 std::vector<AsteroidListEntry> AsteroidCatalog::List()
 {
     const std::int64_t count = file_.Length() / kAsteroidLineLength;
+    // The list carries four digits of the number: a longer file (or a sparse
+    // one claiming billions of lines) is no catalogue Qav can read.
+    if (count > kMaxAsteroidLines)
+        throw FileError(kFileName,
+                        FormatC("%s a plus de %d lignes : Qav ne lit que les astéroïdes numérotés de 1 à %d.",
+                                kFileName, kMaxAsteroidLines, kMaxAsteroidLines));
     std::vector<AsteroidListEntry> entries;
     entries.reserve(static_cast<std::size_t>(count));
     file_.Seek(0);
@@ -55,8 +75,11 @@ std::vector<AsteroidListEntry> AsteroidCatalog::List()
         const std::int64_t lines = std::min(kLinesPerBlock, count - first);
         const std::size_t got = file_.Read(block.data(), static_cast<std::size_t>(lines * kAsteroidLineLength));
         const std::string_view read(block.data(), got);
-        for (std::size_t at = 0; at + kAsteroidLineLength <= read.size(); at += kAsteroidLineLength)
-            entries.push_back(AsteroidEntryText(read.substr(at, kAsteroidLineLength)));
+        for (std::size_t at = 0; at + kAsteroidLineLength <= read.size(); at += kAsteroidLineLength) {
+            const std::string_view line = read.substr(at, kAsteroidLineLength);
+            CheckLineEnd(line, first + static_cast<std::int64_t>(at / kAsteroidLineLength) + 1);
+            entries.push_back(AsteroidEntryText(line));
+        }
         if (got < static_cast<std::size_t>(lines * kAsteroidLineLength))
             break;  // the file shrank under us: list what was there
     }
@@ -73,6 +96,7 @@ bool AsteroidCatalog::Load(std::string_view entry, AsteroidRecord& record)
     file_.Seek(static_cast<std::int64_t>(number - 1) * kAsteroidLineLength);
     if (file_.Read(line, sizeof line) < sizeof line)
         return false;
+    CheckLineEnd(std::string_view(line, sizeof line), number);
     ConvertAsteroidLine(std::string_view(line, sizeof line), number, record);
     return true;
 }

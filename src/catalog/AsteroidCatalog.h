@@ -10,6 +10,9 @@
 #include <string_view>
 #include <vector>
 
+// The list carries four digits of the number.
+inline constexpr int kMaxAsteroidLines = 9999;
+
 // 24 Windows-1252 characters: the name field, three spaces, the number.
 using AsteroidListEntry = std::string;
 
@@ -21,11 +24,15 @@ public:
     AsteroidCatalog();
 
     // One entry per whole line, in file order, the file read sequentially.
+    // A line that does not end with CR LF in its last two columns, or more
+    // than kMaxAsteroidLines lines, throw a damaged-file FileError naming
+    // the first bad line.
     std::vector<AsteroidListEntry> List();
 
     // Converts the line named by the entry's number into `record`. An entry
     // whose number names no line of the file (0, not a number, or beyond the
-    // end) loads nothing: false, and `record` is left as it was.
+    // end) loads nothing: false, and `record` is left as it was. A line
+    // without its CR LF throws as List does, and loads nothing either.
     bool Load(std::string_view entry, AsteroidRecord& record);
 
 private:

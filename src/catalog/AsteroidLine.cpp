@@ -3,8 +3,10 @@
 #include "core/CFormat.h"
 #include "core/Calendar.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace {
@@ -39,10 +41,23 @@ std::string FieldOf(std::string_view line, Field field)
     return text;
 }
 
+// One number between blanks, or NaN: "1.5x", "1 5", "nan" and a blank field
+// have no value.
 template <typename Number>
-void ConvertField(const std::string& text, Number& member)
+Number FieldValue(const std::string& text)
 {
-    ScanReal(text, member);  // a field with no number keeps the previous value
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    Number value = std::numeric_limits<Number>::quiet_NaN();
+    if (first == std::string::npos)
+        return value;
+    const char* begin = text.data() + first + (text[first] == '+' ? 1 : 0);
+    const char* end = text.data() + last + 1;
+    Number read{};
+    const auto [stop, error] = std::from_chars(begin, end, read);
+    if (error == std::errc() && stop == end && std::isfinite(read))
+        value = read;
+    return value;
 }
 
 } // namespace
@@ -72,9 +87,13 @@ void ConvertAsteroidLine(std::string_view line, int number, AsteroidRecord& reco
 
     const std::string epoch = FieldOf(line, kEpoch);
     int year = 0, month = 0, day = 0;
-    if (std::sscanf(epoch.c_str(), "%4d%2d%2d", &year, &month, &day) == 3) {
+    if (std::sscanf(epoch.c_str(), "%4d%2d%2d", &year, &month, &day) == 3 && day >= 1 &&
+        day <= MonthLength(month, IsGregorianLeapYear(year))) {
         texts.epoch = FormatC("%2d/%2d/%4d", day, month, year);
         record.epoch = DayNumberFromDate(day, month, year);
+    } else {
+        texts.epoch = epoch;
+        record.epoch = std::numeric_limits<double>::quiet_NaN();
     }
 
     texts.equinox = FieldOf(line, kEquinox);
@@ -89,14 +108,15 @@ void ConvertAsteroidLine(std::string_view line, int number, AsteroidRecord& reco
     if (texts.slopeParameter == "     ")
         texts.slopeParameter = "0.15";
 
-    ConvertField(texts.meanAnomaly, record.meanAnomaly);
-    ConvertField(texts.argPerihelion, record.argPerihelion);
-    ConvertField(texts.ascendingNode, record.ascendingNode);
-    ConvertField(texts.inclination, record.inclination);
-    ConvertField(texts.eccentricity, record.eccentricity);
-    ConvertField(texts.meanMotion, record.meanMotion);
-    ConvertField(texts.absoluteMagnitude, record.absoluteMagnitude);
-    ConvertField(texts.slopeParameter, record.slopeParameter);
+    record.meanAnomaly = FieldValue<double>(texts.meanAnomaly);
+    record.argPerihelion = FieldValue<double>(texts.argPerihelion);
+    record.ascendingNode = FieldValue<double>(texts.ascendingNode);
+    record.inclination = FieldValue<double>(texts.inclination);
+    record.eccentricity = FieldValue<double>(texts.eccentricity);
+    record.meanMotion = FieldValue<double>(texts.meanMotion);
+    record.absoluteMagnitude = FieldValue<float>(texts.absoluteMagnitude);
+    record.slopeParameter = FieldValue<float>(texts.slopeParameter);
+    record.number = number;
 
     // The name without its trailing spaces. Up to 15 characters the number
     // follows it; a 16-character name shows it only in the working name, and a

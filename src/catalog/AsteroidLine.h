@@ -19,8 +19,9 @@ std::string AsteroidEntryText(std::string_view line);
 int AsteroidEntryNumber(std::string_view entry);
 
 // Converts `line` (at least 108 bytes; shorter lines count as padded with
-// spaces) into `record`, `number` being the asteroid's number. A blank or
-// malformed number, or epoch, leaves its member and texts as they were; a
+// spaces) into `record`, `number` being the asteroid's number. A number field
+// must hold one number between blanks: a blank or malformed one, or one that
+// is not finite, gives NaN, and so does an epoch that is not a valid date; a
 // blank G stands for 0.15. The field texts are always those of the line.
 void ConvertAsteroidLine(std::string_view line, int number, AsteroidRecord& record);
 

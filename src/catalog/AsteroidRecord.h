@@ -1,6 +1,8 @@
 #pragma once
 // The current asteroid, converted from one 110-byte line of ASTERS.DTB. The
-// angles stay in degrees as the catalogue gives them.
+// angles stay in degrees as the catalogue gives them. A field of the line
+// that holds no number leaves NaN in its member: the record is then refused
+// before anything is computed from it (catalog/RecordChecks.h).
 
 #include <string>
 
@@ -21,6 +23,7 @@ struct AsteroidFieldTexts {
 
 struct AsteroidRecord {
     std::string name;                // Windows-1252, "Ceres (1)": trimmed name, one space, number
+    int number = 0;                  // its number, the line it comes from
     float absoluteMagnitude = 0.0f;  // H
     float slopeParameter = 0.0f;     // G
     double meanAnomaly = 0.0;        // M at the epoch, degrees

@@ -8,6 +8,7 @@
 #include "core/AngleFormat.h"
 #include "core/CFormat.h"
 #include "core/Calendar.h"
+#include "core/NumberText.h"
 #include "platform/DialogFrame.h"
 #include "platform/DialogSupport.h"
 #include "platform/QtText.h"
@@ -116,15 +117,15 @@ CCometElementsDlg::CCometElementsDlg(QWidget* owner)
     : RecordDisplayDlg(owner, QStringLiteral("Comète : éléments orbitaux"))
 {
     const CometRecord& comet = Selection().currentComet;
-    const auto degrees = [](double radians) { return FromUtf8(FormatC("%.5f", radians * kRadiansToDegrees)); };
+    const auto degrees = [](double radians) { return FromUtf8(FixedText(radians * kRadiansToDegrees, 5)); };
     AddHeading(1010, FromWindows1252(CometName(comet)));
     AddLine(1011, FromWindows1252(CometReference(comet)));
     AddValue(QStringLiteral("Date de passage au périhélie :"), 1012, FromUtf8(FormatCalendarDate(comet.perihelionTime)));
     AddValue(QStringLiteral("Argument du périhélie :"), 1013, degrees(comet.argPerihelion));
     AddValue(QStringLiteral("Longitude du noeud ascendant :"), 1014, degrees(comet.ascendingNode));
     AddValue(QStringLiteral("Inclinaison :"), 1015, degrees(comet.inclination));
-    AddValue(QStringLiteral("Excentricité :"), 1016, FromUtf8(FormatC("%.7f", comet.eccentricity)));
-    AddValue(QStringLiteral("Distance du périhélie :"), 1017, FromUtf8(FormatC("%.7f", comet.perihelionDistance)));
+    AddValue(QStringLiteral("Excentricité :"), 1016, FromUtf8(FixedText(comet.eccentricity, 7)));
+    AddValue(QStringLiteral("Distance du périhélie :"), 1017, FromUtf8(FixedText(comet.perihelionDistance, 7)));
     AddValue(QStringLiteral("Equinoxe :"), 1018, FromUtf8(FormatC("%4d", comet.equinox)));
     // Its help button explains the elements and their units.
     Finish(true, QStringLiteral("Qav.chm::/html/Base de données des Comètes - frameset.htm"));
@@ -152,11 +153,14 @@ CSiteCoordinatesDlg::CSiteCoordinatesDlg(QWidget* owner)
     : RecordDisplayDlg(owner, QStringLiteral("Site : coordonnées géographiques"))
 {
     const SiteRecord& site = Selection().currentSite;
-    // On the equator the site shows S, on the prime meridian E.
-    const QString latitude = FromUtf8(FormatDegreesDMS(std::fabs(site.latitude * kRadiansToDegrees))) +
-                             (site.latitude > 0 ? QStringLiteral(" N") : QStringLiteral(" S"));
-    const QString longitude = FromUtf8(FormatDegreesDMS(std::fabs(site.longitude * 15.0))) +
-                              (site.longitude > 0 ? QStringLiteral(" O") : QStringLiteral(" E"));
+    // On the equator the site shows S, on the prime meridian E; a damaged
+    // value shows "---" and no side.
+    const auto coordinate = [](double degrees, const QString& positive, const QString& negative) {
+        return FromUtf8(FormatDegreesDMS(std::fabs(degrees))) +
+               (!std::isfinite(degrees) ? QString() : degrees > 0 ? positive : negative);
+    };
+    const QString latitude = coordinate(site.latitude * kRadiansToDegrees, QStringLiteral(" N"), QStringLiteral(" S"));
+    const QString longitude = coordinate(site.longitude * 15.0, QStringLiteral(" O"), QStringLiteral(" E"));
     AddHeading(1010, FromWindows1252(SiteName(site)));
     AddValue(QStringLiteral("Latitude :"), 1049, latitude);
     AddValue(QStringLiteral("Longitude :"), 1048, longitude);

@@ -27,13 +27,22 @@ std::int64_t Offset(std::int64_t index)
     return index * static_cast<std::int64_t>(sizeof(Record));
 }
 
+// The most records a catalogue may hold: thousands of times what anyone
+// keeps. A longer file (a sparse or corrupted one may claim billions) is
+// refused before anything is read or reserved.
+inline constexpr std::int64_t kMaxRecords = 100000;
+
 // Reads every record in file order through `buffer`, which holds the last one
 // afterwards (or is unchanged for an empty file); entryOf(record, number)
-// makes the entry of record number 1, 2, ...
+// makes the entry of record number 1, 2, ... A file of more than kMaxRecords
+// records throws a damaged-file FileError.
 template <typename Record, typename EntryOf>
 std::vector<std::string> List(CatalogFile& file, Record& buffer, EntryOf entryOf)
 {
     const std::int64_t count = Count<Record>(file);
+    if (count > kMaxRecords)
+        throw FileError(file.name(), file.name() + " est trop grand pour un catalogue (plus de 100000 fiches) : "
+                                                   "il est sans doute endommagé.");
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(count));
     file.Seek(0);

@@ -1,10 +1,12 @@
 #include "cli/DiagramCommand.h"
 
 #include "cli/CliSupport.h"
+#include "cli/CommandLineFile.h"
 #include "cli/WorkingFolder.h"
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/SelectionState.h"
 #include "catalog/SiteCatalog.h"
 #include "core/CFormat.h"
@@ -56,10 +58,12 @@ struct DiagramArguments {
     std::vector<std::pair<int, int>> clicks;
 };
 
+// Digits only, as the dialogs' number fields read them ("01" is 1).
 int PositiveNumber(const std::string& option, const std::string& text)
 {
     int value = 0;
-    if (!ScanInt(text, value) || value < 1 || FormatC("%d", value) != text)
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || !ScanInt(text, value) ||
+        value < 1)
         throw UsageError("qav-cli : " + option + " attend un nombre entier positif, pas « " + text + " ».");
     return value;
 }
@@ -73,6 +77,13 @@ std::pair<int, int> ClickPoint(const std::string& text)
         FormatC("%d,%d", x, y) != text)
         throw UsageError("qav-cli : --click attend un point X,Y, pas « " + text + " ».");
     return {x, y};
+}
+
+std::string FileName(const std::string& option, const std::string& text)
+{
+    if (text.empty())
+        throw UsageError("qav-cli : " + option + " attend un nom de fichier.");
+    return text;
 }
 
 DiagramArguments ParseArguments(const std::vector<std::string>& arguments)
@@ -92,11 +103,11 @@ DiagramArguments ParseArguments(const std::vector<std::string>& arguments)
         else if (option == "--month")
             parsed.month = value;
         else if (option == "--png")
-            parsed.png = value;
+            parsed.png = FileName(option, value);
         else if (option == "--grid")
-            parsed.grid = value;
+            parsed.grid = FileName(option, value);
         else if (option == "--ephemeris")
-            parsed.ephemeris = value;
+            parsed.ephemeris = FileName(option, value);
         else if (option == "--click")
             parsed.clicks.push_back(ClickPoint(value));
         else
@@ -122,11 +133,18 @@ void LoadChoices(const DiagramArguments& arguments, SelectionState& state)
                                      arguments.comet, count));
         state.cometIndex = arguments.comet - 1;
         CometCatalog::Read(state.cometIndex, state.currentComet);
+        if (const auto unusable = UnusableCurrentComet())
+            throw FileError(CometCatalog::kFileName, *unusable);
     } else {
+        // Listed first, as the list dialog does: a file whose lines moved is refused whole.
         AsteroidCatalog catalog;
-        if (!catalog.Load(FormatC("%20s%4d", "", arguments.asteroid), state.currentAsteroid))
+        catalog.List();
+        if (arguments.asteroid > kMaxAsteroidLines ||
+            !catalog.Load(FormatC("%20s%4d", "", arguments.asteroid), state.currentAsteroid))
             throw UsageError(FormatC("qav-cli : il n'y a pas d'astéroïde numéro %d dans ASTERS.DTB.",
                                      arguments.asteroid));
+        if (const auto unusable = UnusableCurrentAsteroid())
+            throw FileError(AsteroidCatalog::kFileName, *unusable);
     }
     SiteRecord buffer{};
     const int sites = static_cast<int>(SiteCatalog::List(buffer, SiteListStyle::CometDiagram).size());
@@ -135,6 +153,8 @@ void LoadChoices(const DiagramArguments& arguments, SelectionState& state)
             FormatC("qav-cli : il n'y a pas de site numéro %d (SITES.NDB en compte %d).", arguments.site, sites));
     state.siteIndex = arguments.site - 1;
     SiteCatalog::Read(state.siteIndex, state.currentSite);
+    if (const auto unusable = UnusableCurrentSite())
+        throw FileError(SiteCatalog::kFileName, *unusable);
 }
 
 // The fonts of the image need a GUI application; without a display it
@@ -169,7 +189,7 @@ bool WriteGrid(const std::string& fileName, const EventGrid& grid)
 // A file named on the command line, from the folder the command was typed in.
 std::string FromHere(const std::string& fileName)
 {
-    return fileName.empty() ? fileName : std::filesystem::absolute(fileName).string();
+    return fileName.empty() ? fileName : FromTypingFolder(fileName).string();
 }
 
 bool WriteBytes(const std::string& fileName, const std::string& bytes)
@@ -201,6 +221,10 @@ int RunDiagramCommand(const std::vector<std::string>& arguments, const std::stri
         }
         if (!ReadDiagramMonth(parsed.month, state.diagram.month, state.diagram.year)) {
             err << "Vous avez entré une date incorrecte.\nRecommencez !\n";
+            return 2;
+        }
+        if (!IsDiagramYear(state.diagram.year)) {
+            err << DiagramYearRangeText() << "\n";
             return 2;
         }
         const int objectKind = parsed.comet != 0 ? kCometKind : kAsteroidKind;

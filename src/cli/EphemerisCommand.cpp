@@ -1,9 +1,11 @@
 #include "cli/EphemerisCommand.h"
 
+#include "cli/CommandLineFile.h"
 #include "cli/WorkingFolder.h"
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
 #include "core/CFormat.h"
@@ -96,7 +98,8 @@ bool ReadNumber(const Options& options, const std::string& name, int& value)
 }
 
 // Puts comet `number` (1-based, in list order) into the selection; false
-// with the reason on `err` when the catalogue has no such comet.
+// with the reason on `err` when the catalogue has no such comet. A comet
+// the computations cannot use throws a damaged-file FileError.
 bool ChooseCometNumber(int number, std::ostream& err)
 {
     SelectionState& state = Selection();
@@ -107,6 +110,8 @@ bool ChooseCometNumber(int number, std::ostream& err)
         return false;
     }
     ChooseComet(state, number - 1);
+    if (const auto unusable = UnusableCurrentComet())
+        throw FileError(CometCatalog::kFileName, *unusable);
     return true;
 }
 
@@ -115,10 +120,15 @@ bool ChooseAsteroidNumber(int number, std::ostream& err)
 {
     // The list entry carries the number in its last four characters: an
     // entry made of them alone names the line, as a choice in the list does.
+    // Listed first, as the list dialog does: a file whose lines moved is refused whole.
     AsteroidCatalog catalog;
-    if (number >= 1 && number <= 9999 &&
-        catalog.Load(std::string(20, ' ') + FormatC("%4d", number), Selection().currentAsteroid))
+    catalog.List();
+    if (number >= 1 && number <= kMaxAsteroidLines &&
+        catalog.Load(std::string(20, ' ') + FormatC("%4d", number), Selection().currentAsteroid)) {
+        if (const auto unusable = UnusableCurrentAsteroid())
+            throw FileError(AsteroidCatalog::kFileName, *unusable);
         return true;
+    }
     err << "qav-cli ephemeris : " << AsteroidCatalog::kFileName << " n'a pas d'astéroïde numéro " << number << ".\n";
     return false;
 }
@@ -181,17 +191,21 @@ int RunEphemerisCommand(const std::vector<std::string>& arguments, const std::st
     request.dayInterval = comet ? 1 : 10;
     request.equinox = 2000;
     if (!ReadNumber(options, "--days", request.dayCount) || !CheckEphemerisLineCount(request.dayCount) ||
-        !ReadNumber(options, "--interval", request.dayInterval) || !ReadNumber(options, "--equinox", request.equinox))
+        !ReadNumber(options, "--interval", request.dayInterval) || !CheckEphemerisSpan(request) ||
+        !ReadNumber(options, "--equinox", request.equinox) || !CheckEphemerisEquinox(request.equinox))
         return kRefused;
-
-    // The output file is named from where the command was typed.
-    std::optional<std::filesystem::path> output;
-    if (options.count("-o"))
-        output = std::filesystem::absolute(options["-o"]);
+    if (options.count("-o") && options["-o"].empty()) {
+        err << "qav-cli ephemeris : -o attend un nom de fichier.\n";
+        return kRefused;
+    }
     const std::string folder = options.count("--dir") ? options["--dir"] : catalogueDir;
 
     int leapFebruaryMarker = 0;
     try {
+        // The output file is named from where the command was typed.
+        std::optional<std::filesystem::path> output;
+        if (options.count("-o"))
+            output = FromTypingFolder(options["-o"]);
         {
             const WorkingFolder inFolder(folder);
             if (comet ? !ChooseCometNumber(number, err) : !ChooseAsteroidNumber(number, err))

@@ -1,7 +1,9 @@
 #pragma once
 // The fixed-width texts of angles in the reports and dialogs. The texts are
 // UTF-8 (the degree sign is two bytes); every value is correctly rounded at
-// the printed width, a rounded-up 60 being carried into the unit above.
+// the printed width, a rounded-up 60 being carried into the unit above. A
+// value that is not a number prints "---" (at the width of the fixed-width
+// forms), and a value that rounds to zero prints without a minus sign.
 
 #include <string>
 

@@ -60,16 +60,17 @@ CalendarDate CalendarDateFromDayNumber(DayNumber dayNumber)
     // Gregorian century count starts at 0: X = JD - 1867215.5.
     if (!std::isfinite(dayNumber) || std::fabs(dayNumber) > 1e9)
         return {std::numeric_limits<double>::quiet_NaN(), 0, 0};
-    // X is negative before the year 400: the day and the century count are
-    // floored so that those dates come back as they were entered.
+    // Floors, not truncations: x is negative before the year 400. Divisions,
+    // not products by the inverses: at an exact century boundary (1 March
+    // 6700) the product falls just short of the integer it stands for.
     const double x = dayNumber + 547804.5;
     const double z = std::floor(x);
     const double fraction = x - z;
-    const double alpha = std::floor((z - 0.25) * 0.000027379070069885075);  // / 36524.25
+    const double alpha = std::floor((z - 0.25) / 36524.25);
     const double b = z + alpha - std::floor(alpha / 4) + 1868741;
-    const double k = std::trunc((b - 122.1) * 0.0027378507871321013);      // / 365.25
+    const double k = std::trunc((b - 122.1) / 365.25);
     const double d = std::trunc(k * 365.25);
-    const double e = std::trunc((b - d) * 0.03267963176590926);            // / 30.6001
+    const double e = std::trunc((b - d) / 30.6001);
 
     CalendarDate date;
     date.day = b - d - std::trunc(e * 30.6001) + fraction;
@@ -87,5 +88,7 @@ std::string FormatCalendarDate(DayNumber dayNumber)
                              ? std::round(dayNumber * 1e5) / 1e5
                              : dayNumber;
     const CalendarDate date = CalendarDateFromDayNumber(shown);
+    if (date.month == 0)
+        return "---";  // not a date: a damaged record
     return FormatC("%.5f/%d/%d", date.day, date.month, date.year);
 }

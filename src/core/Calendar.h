@@ -40,5 +40,6 @@ struct CalendarDate {
 // finite day number within 10^9 days gives day NaN, month 0, year 0.
 CalendarDate CalendarDateFromDayNumber(DayNumber dayNumber);
 
-// "%.5f/%d/%d": day with five decimals, month, year ("1.50000/1/2000").
+// "%.5f/%d/%d": day with five decimals, month, year ("1.50000/1/2000"); "---"
+// for a value CalendarDateFromDayNumber makes no date of.
 std::string FormatCalendarDate(DayNumber dayNumber);

@@ -2,6 +2,7 @@
 
 #include "core/Calendar.h"
 #include "core/CFormat.h"
+#include "core/DateRange.h"
 #include "platform/Messages.h"
 
 #include <cmath>
@@ -164,6 +165,10 @@ int ParseDecimalDate(std::string_view text, double& dayNumber)
         ShowMessage(MessageIcon::Stop, kInvalidDate);
         return -1;
     }
+    if (!IsSupportedYear(year)) {
+        ShowMessage(MessageIcon::Stop, YearRangeText());
+        return -1;
+    }
     dayNumber = DayNumberFromDate(day, month, year);
     return 1;
 }
@@ -188,6 +193,10 @@ int ParseDate(std::string_view text, int& day, int& month, int& year)
                        day <= MonthLength(month, IsGregorianLeapYear(year));
     if (!valid) {
         ShowMessage(MessageIcon::Stop, kInvalidDate);
+        return -1;
+    }
+    if (!IsSupportedYear(year)) {
+        ShowMessage(MessageIcon::Stop, YearRangeText());
         return -1;
     }
     return 1;

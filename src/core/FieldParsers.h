@@ -22,10 +22,11 @@ inline constexpr int kLongitude = 2;
 int ParseSexagesimal(std::string_view text, double& value, int kind);
 
 // jj.jjjjj/mm/aaaa to the DayNumber of that instant. 1 success, 0 format
-// error, -1 empty (no message) or not a valid date.
+// error, -1 empty (no message), not a valid date, or a year the computations
+// do not support (core/DateRange.h).
 int ParseDecimalDate(std::string_view text, double& dayNumber);
 
-// jj/mm/[-]aaaa. 1 success, 0 format error, -1 empty (no message) or not a
-// valid date. The three numbers are written as read, also when the date is
+// jj/mm/[-]aaaa. 1 success, 0 format error, -1 empty (no message), not a
+// valid date, or a year the computations do not support. The three numbers are written as read, also when the date is
 // then rejected.
 int ParseDate(std::string_view text, int& day, int& month, int& year);

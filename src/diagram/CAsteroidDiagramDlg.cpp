@@ -1,6 +1,7 @@
 #include "diagram/CAsteroidDiagramDlg.h"
 
 #include "catalog/CAsteroidListDlg.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
@@ -107,6 +108,16 @@ void CAsteroidDiagramDlg::accept()
     if (Selection().currentAsteroid.name.empty()) {
         ShowRequestError("Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
         selection_->setFocus();
+        return;
+    }
+    if (const auto unusable = UnusableCurrentAsteroid()) {
+        ShowRequestError(unusable->c_str());
+        selection_->setFocus();
+        return;
+    }
+    if (const auto unusable = UnusableCurrentSite()) {
+        ShowRequestError(unusable->c_str());
+        sites_->setFocus();
         return;
     }
     if (AcceptDiagramMonth(month_))

@@ -1,6 +1,7 @@
 #include "diagram/CCometDiagramDlg.h"
 
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
@@ -115,6 +116,16 @@ void CCometDiagramDlg::accept()
     if (comets_->currentIndex() < 0) {
         ShowRequestError("Vous n'avez pas choisi de comète dans la liste.\nRecommencez !");
         FocusField(comets_);
+        return;
+    }
+    if (const auto unusable = UnusableCurrentComet()) {
+        ShowRequestError(unusable->c_str());
+        comets_->setFocus();
+        return;
+    }
+    if (const auto unusable = UnusableCurrentSite()) {
+        ShowRequestError(unusable->c_str());
+        sites_->setFocus();
         return;
     }
     if (AcceptDiagramMonth(month_))

@@ -1,51 +1,42 @@
 #include "diagram/DiagramMonth.h"
 
-#include <cctype>
-#include <climits>
-#include <cstddef>
+#include "core/CFormat.h"
+#include "core/DateRange.h"
 
 namespace {
 
-// One "%d" from `at`: blanks, an optional sign, digits. False, with `at`
-// unchanged, when no number starts there or it does not fit an int.
-bool ReadInt(std::string_view text, std::size_t& at, int& value)
+constexpr int kLastDiagramYear = kLastYear - 1;
+
+// Digits only, after a '-' when `withSign` allows one, fitting an int.
+bool ReadWhole(std::string_view text, bool withSign, int& value)
 {
-    std::size_t i = at;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    const std::size_t digits = i;
-    long long number = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        number = number * 10 + (text[i] - '0');
-        if (number > static_cast<long long>(INT_MAX) + 1)
-            return false;
-    }
-    if (i == digits)
+    const std::string_view digits = withSign && !text.empty() && text.front() == '-' ? text.substr(1) : text;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
         return false;
-    number = negative ? -number : number;
-    if (number > INT_MAX || number < INT_MIN)
-        return false;
-    value = static_cast<int>(number);
-    at = i;
-    return true;
+    return ScanInt(text, value);
 }
 
 } // namespace
 
 bool ReadDiagramMonth(std::string_view text, int& month, int& year)
 {
-    std::size_t at = 0;
-    if (!ReadInt(text, at, month))
+    const std::size_t slash = text.find('/');
+    if (!ReadWhole(text.substr(0, slash), false, month) || slash == std::string_view::npos)
         return false;
-    if (at >= text.size() || text[at] != '/')
-        return false;
-    ++at;
-    if (!ReadInt(text, at, year))
+    if (!ReadWhole(text.substr(slash + 1), true, year))
         return false;
     return month >= 1 && month <= 12;
+}
+
+bool IsDiagramYear(int year)
+{
+    return year >= kFirstYear && year <= kLastDiagramYear;
+}
+
+std::string DiagramYearRangeText()
+{
+    return FormatC("Erreur ! L'année doit être comprise entre %d et %d.\n\nRecommencez !", kFirstYear,
+                   kLastDiagramYear);
 }
 
 void StepDiagramMonth(MonthStep step, int& month, int& year)

@@ -106,6 +106,11 @@ bool AcceptDiagramMonth(BoundedLineEdit* monthField)
         FocusField(monthField);
         return false;
     }
+    if (!IsDiagramYear(state.diagram.year)) {
+        ShowRequestError(DiagramYearRangeText().c_str());
+        FocusField(monthField);
+        return false;
+    }
     state.diagramOpening = true;
     RefreshDiagramMonthText(state);
     return true;

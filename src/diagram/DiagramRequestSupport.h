@@ -41,8 +41,8 @@ QDialogButtonBox* AddDialogButtons(QDialog* dialog, QBoxLayout* layout, const QS
 void ShowRequestError(const char* text);
 
 // The end of OK: the month text read into the diagram request (the numbers
-// read are stored even when refused). A refused month shows the date
-// message and puts the focus back in the field: false. An accepted one
+// read are stored even when refused). A refused month, or a year outside
+// IsDiagramYear, shows its message and puts the focus back in the field: false. An accepted one
 // marks the next window as a diagram window and becomes the offered text.
 bool AcceptDiagramMonth(BoundedLineEdit* monthField);
 

@@ -2,6 +2,7 @@
 
 #include "core/AngleFormat.h"
 #include "core/CFormat.h"
+#include "core/NumberText.h"
 #include "diagram/ChartDrawing.h"
 #include "diagram/InstantView.h"
 
@@ -55,7 +56,7 @@ InfoBoxTexts MakeInfoBoxTexts(const InstantViewResult& view, const ClickInstant&
     texts.time = FormatC("%dh %dm UT", instant.hour, instant.minute);
     texts.objectAltitude = FormatDeclination(view.objectAltitude, 1);
     texts.objectAzimuth = FormatDeclination(view.objectAzimuth, 1);
-    texts.magnitude = FormatC("%.1f", view.magnitude);
+    texts.magnitude = FixedText(view.magnitude, 1);
     texts.sunAltitude = FormatDeclination(view.sunAltitude, 1);
     texts.sunAzimuth = FormatDeclination(view.sunAzimuth, 1);
     return texts;

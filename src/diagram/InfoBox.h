@@ -29,7 +29,7 @@ struct InfoBoxTexts {
     std::string time;  // "21h 4m UT"
     std::string objectAltitude;
     std::string objectAzimuth;
-    std::string magnitude;  // "%.1f"
+    std::string magnitude;  // "%.1f", or "---" without a value
     std::string sunAltitude;
     std::string sunAzimuth;
 };

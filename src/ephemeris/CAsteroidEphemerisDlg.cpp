@@ -1,6 +1,7 @@
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 
 #include "catalog/CAsteroidListDlg.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionState.h"
 #include "platform/DialogSupport.h"
@@ -63,10 +64,14 @@ void CAsteroidEphemerisDlg::OnElements()
 
 bool CAsteroidEphemerisDlg::CheckChoice()
 {
-    if (!Selection().currentAsteroid.name.empty())
+    std::optional<std::string> refusal;
+    if (Selection().currentAsteroid.name.empty())
+        refusal = "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !";
+    else
+        refusal = UnusableCurrentAsteroid();
+    if (!refusal)
         return true;
-    ShowMessage(MessageIcon::Stop, "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !", MessageButtons::Ok,
-                "Erreur !");
+    ShowMessage(MessageIcon::Stop, *refusal, MessageButtons::Ok, "Erreur !");
     if (QWidget* selection = Control<QPushButton>(this, 1045))
         selection->setFocus();
     return false;

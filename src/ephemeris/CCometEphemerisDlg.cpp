@@ -1,6 +1,7 @@
 #include "ephemeris/CCometEphemerisDlg.h"
 
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/RecordDisplayDlg.h"
 #include "catalog/SelectionRules.h"
 #include "catalog/SelectionState.h"
@@ -95,9 +96,15 @@ bool CCometEphemerisDlg::CheckChoice()
 {
     // With no comet listed, the current comet is whatever an earlier command
     // left there: nothing to compute.
-    if (list_->count() > 0)
-        return true;
-    ShowMessage(MessageIcon::Stop, catalogueRead_ ? kNoComet : kUnreadCatalogue);
-    FocusField(list_);
-    return false;
+    if (list_->count() == 0) {
+        ShowMessage(MessageIcon::Stop, catalogueRead_ ? kNoComet : kUnreadCatalogue);
+        FocusField(list_);
+        return false;
+    }
+    if (const auto unusable = UnusableCurrentComet()) {
+        ShowMessage(MessageIcon::Stop, *unusable);
+        FocusField(list_);
+        return false;
+    }
+    return true;
 }

@@ -1,7 +1,7 @@
 #include "ephemeris/EphemerisQuantities.h"
 
 #include "core/AstroConstants.h"
-#include "core/CFormat.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +33,5 @@ double MagnitudeHG(double h, double g, double sunDistance, double earthDistance,
 
 std::string EphemerisColumn(double value, int width, int decimals)
 {
-    if (std::isfinite(value))
-        return FormatC("%*.*f", width, decimals, value);
-    return FormatC("%*s", width, "---");
+    return FixedColumn(value, width, decimals);
 }

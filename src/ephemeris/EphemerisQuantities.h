@@ -17,6 +17,7 @@ double AntiSolarDirection(const Vec3& sun, const Vec3& geocentric);
 // (radians), distances in AU. Not finite at a phase of 180°.
 double MagnitudeHG(double h, double g, double sunDistance, double earthDistance, double alpha);
 
-// `value` printed "%*.*f"; a value that is not finite prints "---" at the
-// same width, so the columns stay aligned.
+// `value` printed "%*.*f" without a negative zero; a value that is not
+// finite, or too wide for the column, prints "---" at the same width, so the
+// columns stay aligned and every line keeps the table's width.
 std::string EphemerisColumn(double value, int width, int decimals);

@@ -115,11 +115,11 @@ void EphemerisRequestDlg::accept()
         FocusField(dayCount_);
         return;
     }
-    if (ParseUnsignedInt(Typed(interval_), request.dayInterval) != 1) {
+    if (ParseUnsignedInt(Typed(interval_), request.dayInterval) != 1 || !CheckEphemerisSpan(request)) {
         FocusField(interval_);
         return;
     }
-    if (ParseUnsignedInt(Typed(equinox_), request.equinox) != 1) {
+    if (ParseUnsignedInt(Typed(equinox_), request.equinox) != 1 || !CheckEphemerisEquinox(request.equinox)) {
         FocusField(equinox_);
         return;
     }

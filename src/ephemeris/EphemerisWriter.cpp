@@ -4,6 +4,7 @@
 #include "core/ApparentPlace.h"
 #include "core/AstroConstants.h"
 #include "core/CFormat.h"
+#include "core/DateRange.h"
 #include "core/Orbit.h"
 #include "core/SunPrecession.h"
 #include "ephemeris/EphemerisQuantities.h"
@@ -112,6 +113,29 @@ std::vector<EphemerisLine> CometEphemerisLines(SelectionState& state, int& leapF
                           comet.magnitudeCoef2 * std::log10(place.sunDistance);
         return LineOf(place, m1, AntiSolarDirection(place.sun, place.geocentric));
     });
+}
+
+bool CheckEphemerisSpan(const EphemerisRequest& request)
+{
+    // The dates step through the same calendar as the day numbers: the last
+    // line falls (count - 1) x interval days after the first.
+    const double span = static_cast<double>(std::max(request.dayCount - 1, 0)) * request.dayInterval;
+    if (RequestDayNumber(request) + span < LastSupportedDayNumber())
+        return true;
+    ShowMessage(MessageIcon::Stop, FormatC("Erreur ! L'éphéméride irait au-delà de l'an %d.\n\n"
+                                           "Réduisez le nombre de jours ou l'intervalle.",
+                                           kLastYear));
+    return false;
+}
+
+bool CheckEphemerisEquinox(int equinox)
+{
+    if (equinox >= 0 && equinox <= kLastYear)
+        return true;
+    ShowMessage(MessageIcon::Stop, FormatC("Erreur ! L'année de l'équinoxe doit être comprise entre 0 et %d.\n\n"
+                                           "Recommencez !",
+                                           kLastYear));
+    return false;
 }
 
 std::string CometEphemerisText(SelectionState& state, int& leapFebruaryMarker)

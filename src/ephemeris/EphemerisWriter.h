@@ -19,6 +19,16 @@ inline constexpr int kMaxEphemerisLines = 10000;
 // returns false when `dayCount` is above kMaxEphemerisLines.
 bool CheckEphemerisLineCount(int dayCount);
 
+// Shows "Erreur ! L'éphéméride irait au-delà de l'an 9999. ..." and returns
+// false when the last line of the request would fall after the last
+// supported date (core/DateRange.h): `request` holds the first date, the
+// number of lines and the interval.
+bool CheckEphemerisSpan(const EphemerisRequest& request);
+
+// Shows a message and returns false when the output equinox is not a year of
+// 0 to 9999.
+bool CheckEphemerisEquinox(int equinox);
+
 // The quantities of one line of a table, before they are printed.
 struct EphemerisLine {
     int day = 0, month = 0, year = 0;  // the date, 0h of the table's time scale

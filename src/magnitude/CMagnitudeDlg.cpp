@@ -1,6 +1,6 @@
 #include "magnitude/CMagnitudeDlg.h"
 
-#include "core/CFormat.h"
+#include "core/NumberText.h"
 #include "core/FieldParsers.h"
 #include "magnitude/MagnitudeFormula.h"
 #include "magnitude/MagnitudeInput.h"
@@ -104,7 +104,7 @@ void CMagnitudeDlg::OnComputeMagnitude()
         FocusField(Field(1071));
         return;
     }
-    Field(1075)->setText(FromUtf8(FormatC("%.1f", magnitude)));
+    Field(1075)->setText(FromUtf8(FixedText(magnitude, 1)));
 }
 
 // The coefficients go back as shown, retouched or not since the last

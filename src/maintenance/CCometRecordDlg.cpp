@@ -1,15 +1,18 @@
 #include "maintenance/CCometRecordDlg.h"
 
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/SelectionState.h"
 #include "core/CFormat.h"
 #include "core/Calendar.h"
 #include "core/FieldParsers.h"
+#include "core/NumberText.h"
 #include "platform/DialogFrame.h"
 #include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
+#include "platform/Messages.h"
 #include "platform/QtText.h"
 
 #include <QDialogButtonBox>
@@ -47,7 +50,7 @@ RecordTexts NewRecordTexts()
 RecordTexts ModificationTexts(const CometRecord& comet)
 {
     const auto text = [](const std::string& utf8) { return FromUtf8(utf8); };
-    const auto degrees = [](double radians) { return FromUtf8(FormatC("%.5f", radians * kRadiansToDegrees)); };
+    const auto degrees = [](double radians) { return FromUtf8(FixedText(radians * kRadiansToDegrees, 5)); };
     RecordTexts texts;
     texts.heading = QStringLiteral("Vous pouvez modifier chacune\ndes données suivantes :");
     texts.name = FromWindows1252(CometName(comet));
@@ -56,11 +59,11 @@ RecordTexts ModificationTexts(const CometRecord& comet)
     texts.argPerihelion = degrees(comet.argPerihelion);
     texts.ascendingNode = degrees(comet.ascendingNode);
     texts.inclination = degrees(comet.inclination);
-    texts.eccentricity = text(FormatC("%.7f", comet.eccentricity));
-    texts.perihelionDistance = text(FormatC("%.7f", comet.perihelionDistance));
+    texts.eccentricity = text(FixedText(comet.eccentricity, 7));
+    texts.perihelionDistance = text(FixedText(comet.perihelionDistance, 7));
     texts.equinox = text(FormatC("%d", comet.equinox));
-    texts.coefficient1 = text(FormatC("%.1f", comet.magnitudeCoef1));
-    texts.coefficient2 = text(FormatC("%.1f", comet.magnitudeCoef2));
+    texts.coefficient1 = text(FixedText(comet.magnitudeCoef1, 1));
+    texts.coefficient2 = text(FixedText(comet.magnitudeCoef2, 1));
     return texts;
 }
 
@@ -164,9 +167,31 @@ bool CCometRecordDlg::StoreFields()
     return ReadReal(1064, comet.magnitudeCoef1) && ReadReal(1065, comet.magnitudeCoef2);
 }
 
+// The values the fields read but the computations could not use (a zero
+// perihelion distance, an eccentricity of 1000) are refused here, with the
+// same limits as a record read from the catalogue.
+bool CCometRecordDlg::CheckLimits()
+{
+    const CometRecord& comet = Selection().currentComet;
+    const std::optional<RecordFault> fault = CometFault(comet);
+    if (!fault)
+        return true;
+    std::string reason = fault->reason;
+    reason[0] = static_cast<char>(reason[0] - 'a' + 'A');  // "la ..." or "l'...": plain ASCII
+    ShowMessage(MessageIcon::Stop, "Erreur ! " + reason + ".\n\nRecommencez !");
+    const std::pair<const void*, int> fields[] = {
+        {&comet.perihelionTime, 1053}, {&comet.argPerihelion, 1102}, {&comet.ascendingNode, 1103},
+        {&comet.inclination, 1056},    {&comet.eccentricity, 1057},  {&comet.perihelionDistance, 1058},
+        {&comet.magnitudeCoef1, 1064}, {&comet.magnitudeCoef2, 1065}};
+    for (const auto& [value, id] : fields)
+        if (value == fault->value)
+            FocusField(Field(id));
+    return false;
+}
+
 void CCometRecordDlg::accept()
 {
-    if (!StoreFields())
+    if (!StoreFields() || !CheckLimits())
         return;
     const SelectionState& state = Selection();
     try {

@@ -23,6 +23,7 @@ public:
 private:
     // Steps 1 to 10 of the acceptance; false at the first refused value.
     bool StoreFields();
+    bool CheckLimits();
     bool ReadAngle(int id, double& radians);
     bool ReadReal(int id, double& value);
     QLineEdit* AddField(QFormLayout* form, const QString& label, int id, const QString& text, int widthUnits);

@@ -11,7 +11,9 @@
 
 CatalogFile::CatalogFile(std::string name, Mode mode) : name_(std::move(name))
 {
-    int flags = O_CLOEXEC;
+    // O_NONBLOCK: a pipe or a device put in the catalogue's place must be
+    // refused, not waited for; a regular file never blocks anyway.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
     case Mode::Read: flags |= O_RDONLY; break;
     case Mode::WriteExisting: flags |= O_WRONLY; break;
@@ -24,10 +26,11 @@ CatalogFile::CatalogFile(std::string name, Mode mode) : name_(std::move(name))
         Fail(errno);
 
     struct stat status {};
-    if (::fstat(fd_, &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const bool folder = S_ISDIR(status.st_mode);
         ::close(fd_);
         fd_ = -1;
-        throw FileError(FileError::Cause::AccessDenied, name_);
+        throw FileError(folder ? FileError::Cause::AccessDenied : FileError::Cause::NotRegularFile, name_);
     }
     // flock locks belong to the open file description, so two opens in this
     // process exclude each other just as two programs do.

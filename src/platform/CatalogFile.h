@@ -2,7 +2,8 @@
 // One open catalogue file, exclusively: a second open of the same file, even in
 // this process, fails with a sharing violation until this one is destroyed.
 // Every failure throws FileError naming the file as it was given (the bare
-// catalogue name). The file is closed on every path out of its owner's scope.
+// catalogue name). Only a regular file is opened: a folder, a pipe or a
+// device is refused at once, without waiting on it. The file is closed on every path out of its owner's scope.
 
 #include <cstddef>
 #include <cstdint>

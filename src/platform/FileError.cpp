@@ -19,6 +19,8 @@ const char* Pattern(FileError::Cause cause)
     case C::SharingViolation: return "Une violation de partage s'est produite lors de l'accès à %1.";
     case C::DiskFull: return "Disque plein lors de l'accès à %1.";
     case C::EndOfFile: return "Tentative d'accès au-delà de la fin de %1.";
+    case C::NotRegularFile: return "%1 n'est pas un fichier ordinaire : Qav ne peut pas l'utiliser.";
+    case C::Damaged: return "%1 est endommagé.";
     case C::Generic: break;
     }
     return "Une erreur inattendue s'est produite lors de l'accès à %1.";
@@ -28,6 +30,11 @@ const char* Pattern(FileError::Cause cause)
 
 FileError::FileError(Cause cause, std::string fileName)
     : std::runtime_error(FileErrorText(cause, fileName)), cause_(cause), fileName_(std::move(fileName))
+{
+}
+
+FileError::FileError(std::string fileName, std::string text)
+    : std::runtime_error(std::move(text)), cause_(Cause::Damaged), fileName_(std::move(fileName))
 {
 }
 
@@ -51,6 +58,7 @@ FileError::Cause FileError::CauseFromErrno(int error)
     case ESPIPE:
     case EINVAL: return Cause::BadSeek;
     case EIO: return Cause::HardIO;
+    case ENXIO: return Cause::NotRegularFile;  // a pipe without a writer, a device without its unit
     default: return Cause::Generic;
     }
 }

@@ -19,9 +19,13 @@ public:
         SharingViolation,
         DiskFull,
         EndOfFile,
+        NotRegularFile,  // a pipe, a device, a socket: opening or reading it could block
+        Damaged,         // opened and read, but its contents cannot be used
     };
 
     FileError(Cause cause, std::string fileName);
+    // A damaged file: `text` (UTF-8) says what is wrong, naming the file.
+    FileError(std::string fileName, std::string text);
 
     Cause cause() const { return cause_; }
     const std::string& fileName() const { return fileName_; }
@@ -36,9 +40,10 @@ private:
 
 // "Impossible de trouver COMETS.WDB." and the like (UTF-8).
 std::string FileErrorText(FileError::Cause cause, const std::string& fileName);
+// The same, or the text of a damaged file.
 inline std::string FileErrorText(const FileError& error)
 {
-    return FileErrorText(error.cause(), error.fileName());
+    return error.cause() == FileError::Cause::Damaged ? error.what() : FileErrorText(error.cause(), error.fileName());
 }
 
 // Shows FileErrorText through the message seam, with the stop icon.

@@ -154,6 +154,16 @@ TEST_F(DiagramWindow, ArrowsMoveTheDiagramAcrossTheYears)
     // June 2024 to June 2025: no 29 February.
     EXPECT_EQ(doc().diagram().subject().leapFebruaryMarker, 0);
     EXPECT_EQ(Shown(view).pixel(746, 300), Colour(DiagramColour::Background));
+
+    // The arrows stop at the last month a diagram may start in.
+    DiagramSubject last = doc().diagram().subject();
+    last.month = 12;
+    last.year = 9998;
+    doc().ComputeDiagram(last);
+    EXPECT_TRUE(window->OnCmdMsg(Cmd::DiagramNextMonth));
+    EXPECT_EQ(messages.Texts(), "Erreur ! L'année doit être comprise entre -999 et 9998.\n\nRecommencez !");
+    EXPECT_EQ(doc().diagram().subject().month, 12);
+    EXPECT_EQ(doc().diagram().subject().year, 9998);
 }
 
 TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <csignal>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 using namespace std::string_literals;
@@ -150,6 +151,11 @@ TEST_F(Document, FilesThatCannotBeReadOrWrittenKeepTheText)
     std::filesystem::create_directory(folder.path() / "dossier.qav");
     EXPECT_FALSE(app().OpenDocumentFile(QString::fromStdString((folder.path() / "dossier.qav").string())));
     EXPECT_EQ(messages.Texts(), "L'ouverture du document a échoué.");
+    // A pipe would block the open: refused at once.
+    messages.Clear();
+    ASSERT_EQ(::mkfifo((folder.path() / "tube.qav").c_str(), 0600), 0);
+    EXPECT_FALSE(app().OpenDocumentFile(QString::fromStdString((folder.path() / "tube.qav").string())));
+    EXPECT_EQ(messages.Texts(), "tube.qav n'est pas un fichier ordinaire : Qav ne peut pas l'utiliser.");
 
     messages.Clear();
     saveAnswers = {QString::fromStdString((folder.path() / "pas" / "de" / "dossier.qav").string())};

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <strings.h>
 
@@ -42,14 +44,14 @@ TEST(AsteroidLine, ConvertsEveryField)
     EXPECT_EQ(record.inclination, 10.5868);
     EXPECT_NEAR(record.semiMajorAxis, 2.76662, 1e-5);  // (0.9856076686 / n)^(2/3)
 
-    // Blank or malformed fields keep the previous values; the texts are the line's.
+    // A blank or malformed field has no value, nor has an epoch that is no
+    // date; the texts are the line's.
     ConvertAsteroidLine(Line(2, "Pallas", "  x  ", "          ", "2022  ab"), 2, record);
     EXPECT_EQ(record.name, "Pallas (2)");
-    EXPECT_EQ(record.meanAnomaly, 334.32717);
-    EXPECT_EQ(record.slopeParameter, 0.15f);
+    EXPECT_EQ(record.number, 2);
+    EXPECT_TRUE(std::isnan(record.meanAnomaly) && std::isnan(record.slopeParameter) && std::isnan(record.epoch));
     EXPECT_EQ(record.fieldTexts.slopeParameter, "  x  ");
-    EXPECT_EQ(record.fieldTexts.epoch, " 1/ 3/2025");
-    EXPECT_EQ(record.epoch, DayNumberFromDate(1, 3, 2025));
+    EXPECT_EQ(record.fieldTexts.epoch, "2022  ab");
 }
 
 TEST(AsteroidLine, LongNamesLoseTheirNumberStepByStep)
@@ -130,4 +132,38 @@ TEST(AsteroidCatalog, HeldExclusively)
     } catch (const FileError& error) {
         EXPECT_EQ(FileErrorText(error), "Une violation de partage s'est produite lors de l'accès à ASTERS.DTB.");
     }
+}
+
+// Line ends converted, lost or missing move every later line: the file is
+// refused whole, naming the first bad line, and no moved line is converted.
+// A file claiming more lines than four digits can number is refused unread.
+TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
+{
+    TempFolder folder;
+    const std::string good = Line(1, "One") + Line(2, "Two") + Line(3, "Three");
+    std::string lostCr = good;
+    lostCr.erase(2 * kAsteroidLineLength - 2, 1);
+    std::string lfOnly = good;
+    std::erase(lfOnly, '\r');
+    for (const auto& [bytes, line] : {std::pair{lfOnly, "1"}, std::pair{good.substr(0, 108) + good, "1"},
+                                      std::pair{lostCr, "2"}}) {
+        folder.Write("ASTERS.DTB", bytes);
+        AsteroidCatalog catalog;
+        try {
+            catalog.List();
+            ADD_FAILURE() << "listed";
+        } catch (const FileError& error) {
+            EXPECT_EQ(FileErrorText(error), std::string("ASTERS.DTB est endommagé : la ligne ") + line +
+                                                " ne finit pas par CR LF en colonnes 109 et 110.\n\n"
+                                                "Chaque ligne doit compter 110 caractères, fin de ligne comprise.");
+        }
+        AsteroidRecord record;
+        if (line[0] == '2') {  // the lines before the bad one are whole
+            EXPECT_TRUE(catalog.Load(std::string(23, ' ') + "1", record));
+        }
+        EXPECT_THROW(catalog.Load(std::string(23, ' ') + line, record), FileError);
+    }
+    std::filesystem::resize_file(folder.path() / "ASTERS.DTB", 10000LL * kAsteroidLineLength);
+    AsteroidCatalog overlong;
+    EXPECT_THROW(overlong.List(), FileError);
 }

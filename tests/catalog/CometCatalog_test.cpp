@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -89,6 +90,16 @@ TEST(CometCatalog, ListsWholeRecordsThroughTheBuffer)
     EXPECT_EQ(many[9], "  10    C10");
     EXPECT_EQ(many[99], "100    C100");
     EXPECT_EQ(many[100], "101    " + std::string(36, '\xff'));
+
+    // A (sparse) file longer than any catalogue is refused before anything is read.
+    std::filesystem::resize_file(folder.path() / "COMETS.WDB", 100001 * 140);
+    try {
+        CometCatalog::List(buffer);
+        ADD_FAILURE() << "listed";
+    } catch (const FileError& error) {
+        EXPECT_EQ(FileErrorText(error), "COMETS.WDB est trop grand pour un catalogue (plus de 100000 fiches) : "
+                                        "il est sans doute endommagé.");
+    }
 }
 
 TEST(CometCatalog, ReadPastTheEndKeepsTheRestOfTheImage)

@@ -105,6 +105,13 @@ TEST_F(DiagramCommand, WrongArgumentsAndMissingFilesAreReported)
     EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --asteroid 1 --site 1 --month 1/2024").status, 2);
     EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 --click 3").status, 2);
     EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1").status, 2);
+    // As strict as the date fields, within the years a diagram may show.
+    for (const char* wrong : {"1/1e6", "1/2000abc", "1/1000000", "1/9999", "+1/2000"})
+        EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month " + wrong).status, 2) << wrong;
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/9999").err,
+              "Erreur ! L'année doit être comprise entre -999 et 9998.\n\nRecommencez !\n");
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 --grid ''").status, 2);
+    EXPECT_EQ(QavCli(Dir() + " diagram --comet 01 --site 01 --month 01/2024").status, 0);
 
     std::filesystem::remove(folder.path() / "SITES.NDB");
     const CliRun missing = QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024");

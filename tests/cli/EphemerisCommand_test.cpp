@@ -9,8 +9,11 @@
 #include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,6 +80,11 @@ TEST_F(EphemerisCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
         {"ephemeris --comet 1 --first 1/1/2000 --jours 3", 2, "qav-cli ephemeris : option inconnue « --jours ».\n"},
         {"--dir absent ephemeris --comet 1 --first 1/1/2000", 3, "Impossible de trouver absent.\n"},
         {"ephemeris --comet 1 --first 1/1/2000 -o absent/x.qav", 3, "Impossible de trouver absent/x.qav.\n"},
+        {"ephemeris --comet 1 --first 1/1/2000 -o ''", 2, "qav-cli ephemeris : -o attend un nom de fichier.\n"},
+        {"ephemeris --comet 1 --first 1/1/300000", 2,
+         "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !\n"},
+        {"ephemeris --comet 1 --first 1/1/2000 --days 3 --interval 1000000000", 2,
+         "Erreur ! L'éphéméride irait au-delà de l'an 9999.\n\nRéduisez le nombre de jours ou l'intervalle.\n"},
     };
     for (const Case& c : cases) {
         const CliRun run = QavCli(c.arguments);
@@ -92,4 +100,39 @@ TEST_F(EphemerisCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
     const CliRun help = QavCli("ephemeris --help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--first J/M/A   date du premier jour"), std::string::npos);
+}
+
+// A damaged catalogue is a file that cannot be used (status 3) and nothing
+// is written: a comet the orbit solver cannot use, lines moved by converted
+// line ends, a pipe in a catalogue's place, a folder deleted under the shell.
+TEST_F(EphemerisCommand, DamagedCataloguesEndWithTheirMessageAndNothingWritten)
+{
+    std::string comets = data.Read("COMETS.WDB");
+    comets.replace(104, 8, std::string("\0\0\0\0\0\0\xf8\x7f", 8));  // the first one's e: NaN
+    data.Write("COMETS.WDB", comets);
+    std::string asteroids = data.Read("ASTERS.DTB");
+    std::erase(asteroids, '\r');
+    data.Write("ASTERS.DTB", asteroids);
+    const std::pair<std::string, std::string> cases[] = {
+        {"--comet 1", "La comète n° 1 (1P/Halley) de COMETS.WDB est inutilisable : l'excentricité doit être comprise "
+                      "entre 0 et 100.\n\nCorrigez-la par Comètes > Base de données.\n"},
+        {"--asteroid 3", "ASTERS.DTB est endommagé : la ligne 1 ne finit pas par CR LF en colonnes 109 et 110.\n\n"
+                         "Chaque ligne doit compter 110 caractères, fin de ligne comprise.\n"},
+        {"--comet 2", "COMETS.WDB n'est pas un fichier ordinaire : Qav ne peut pas l'utiliser.\n"}};
+    for (const auto& [object, err] : cases) {
+        if (object == "--comet 2") {
+            ASSERT_EQ(std::remove("COMETS.WDB") + ::mkfifo("COMETS.WDB", 0600), 0);
+        }
+        const CliRun run = QavCli("ephemeris " + object + " --first 1/1/2000 -o out.qav");
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.err, err);
+        EXPECT_FALSE(std::filesystem::exists("out.qav"));
+    }
+    std::filesystem::create_directory("gone");
+    std::filesystem::current_path("gone");
+    std::filesystem::remove(data.path() / "gone");
+    const CliRun gone = QavCli("--dir '" + data.path().string() + "' ephemeris --asteroid 1 --first 1/1/2000 -o x");
+    std::filesystem::current_path(data.path());
+    EXPECT_EQ(gone.status, 3);
+    EXPECT_EQ(gone.err, "Impossible de trouver x.\n");
 }

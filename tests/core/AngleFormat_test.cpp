@@ -1,10 +1,12 @@
 #include "core/AngleFormat.h"
 #include "core/FieldParsers.h"
 #include "core/ListIndent.h"
+#include "core/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -79,4 +81,22 @@ TEST(NumberTexts, UseAPointWhateverTheUsersLocale)
     EXPECT_EQ(text, " 12 15.00");
     EXPECT_EQ(status, 1);
     EXPECT_EQ(value, 12.5);
+}
+
+// Whatever a damaged record gives, a text keeps its column and shows neither
+// "nan", "inf" nor "-0": a value without a number or too wide shows "---".
+TEST(NumberTexts, NoNanNoNegativeZeroAndTheColumnWidth)
+{
+    const double nan = std::nan("");
+    const std::pair<std::string, std::string> cases[] = {
+        {FixedColumn(-0.04, 4, 1), " 0.0"},     {FixedColumn(-54.64, 6, 1), " -54.6"},
+        {FixedColumn(1e308, 4, 1), " ---"},     {FixedColumn(100.0, 5, 3), "  ---"},
+        {FixedColumn(-INFINITY, 6, 1), "   ---"}, {FixedText(-0.04, 1), "0.0"},
+        {FixedText(nan, 7), "---"},             {FormatRightAscension(nan), "      ---"},
+        {FormatRightAscension(-1e-9), "  0  0.00"}, {FormatDeclination(nan, 0), "     ---"},
+        {FormatDeclination(-1e-9, 0), "  0  0.0"}, {FormatDeclination(INFINITY, 1), "---"},
+        {FormatDeclination(-1e-9, 1), "0° 0'"},  {FormatDegreesDMS(1e306), "---"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(text, expected);
 }

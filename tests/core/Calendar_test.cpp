@@ -107,8 +107,11 @@ TEST(CalendarDateFromDayNumber, InvertsTheDayNumber)
     EXPECT_EQ(FormatCalendarDate(february - 0.3 / 86400), "1.00000/2/2024");
     EXPECT_EQ(FormatCalendarDate(february - 1.0 / 86400), "31.99999/1/2024");
     EXPECT_EQ(FormatCalendarDate(DayNumberFromDate(1, 1, 2000) - 0.3 / 86400), "1.00000/1/2000");
-    // Also before the year 400 and before year 1: the day entered comes back.
-    for (DayNumber d = -1100000.25; d < 120000; d += 13.7) {
+    // Before the year 400 (and before year 1) and at the century boundary of 6700 the conversion
+    // once gave "0.50000/1/25" and 29 February 6700.
+    EXPECT_EQ(FormatCalendarDate(DayNumberFromDate(31.5, 12, 24)), "31.50000/12/24");
+    EXPECT_EQ(FormatCalendarDate(DayNumberFromDate(1, 3, 6700)), "1.00000/3/6700");
+    for (DayNumber d = DayNumberFromDate(1, 1, -999) + 0.25; d < DayNumberFromDate(1, 1, 10000); d += 13.7) {
         const CalendarDate date = CalendarDateFromDayNumber(d);
         ASSERT_NEAR(DayNumberFromDate(date.day, date.month, date.year), d, 1e-6) << d;
         ASSERT_GE(date.day, 1) << d;

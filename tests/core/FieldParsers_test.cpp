@@ -121,3 +121,19 @@ TEST(ParseDate, DayMonthAndSignedYear)
     EXPECT_EQ(year, 2000);
     ExpectParse([&] { return ParseDate("", day, month, year); }, -1, MessageIcon::Stop, "", "");
 }
+
+// The Sun theory holds for a few thousand years and the tables print four
+// characters of year: the years -999 to 9999, the same for both date readers.
+TEST(ParseDates, YearsBeyondTheComputationsAreRefused)
+{
+    const std::string range = "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
+    int day = 0, month = 0, year = 0;
+    double value = 0;
+    // (Bindings of a structured declaration cannot be captured by clang 14.)
+    for (const auto& c : {std::pair{"1/1/-999", 1}, {"31/12/9999", 1}, {"1/1/10000", -1}, {"1/1/-1000", -1}})
+        ExpectParse([&] { return ParseDate(c.first, day, month, year); }, c.second, MessageIcon::Stop,
+                    c.second == 1 ? "" : range, c.first);
+    for (const auto& c : {std::pair{"31.99/12/9999", 1}, {"1/1/300000", -1}})
+        ExpectParse([&] { return ParseDecimalDate(c.first, value); }, c.second, MessageIcon::Stop,
+                    c.second == 1 ? "" : range, c.first);
+}

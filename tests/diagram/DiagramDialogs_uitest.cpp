@@ -109,12 +109,17 @@ TEST_F(DiagramDialogs, TheMonthIsCheckedOnOk)
     CCometDiagramDlg dialog(nullptr, QString(), kCometTitle);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    for (const QString& wrong : {QString(), QStringLiteral("13/2024"), QStringLiteral("12"), QStringLiteral("0/2024")}) {
+    const std::string incorrect = "Vous avez entré une date incorrecte.\nRecommencez !";
+    const std::pair<QString, std::string> cases[] = {
+        {QString(), incorrect}, {"13/2024", incorrect}, {"12", incorrect}, {"0/2024", incorrect},
+        {"1/2000abc", incorrect}, {"1/1e6", incorrect},
+        {"1/9999", "Erreur ! L'année doit être comprise entre -999 et 9998.\n\nRecommencez !"}};
+    for (const auto& [wrong, text] : cases) {
         messages.Clear();
         dialog.cometList()->setFocus();
         EXPECT_FALSE(Ok(dialog, wrong)) << wrong.toStdString();
         ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text, "Vous avez entré une date incorrecte.\nRecommencez !");
+        EXPECT_EQ(messages.messages[0].text, text);
         EXPECT_EQ(messages.messages[0].caption, "Erreur !");
         EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(QApplication::focusWidget(), dialog.monthField());
@@ -157,6 +162,17 @@ TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
     EXPECT_FALSE(Ok(missing, QStringLiteral("1/2025")));
     EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : "
                                 "aucun diagramme n'est possible.\nVérifiez le fichier COMETS.WDB, puis recommencez.");
+
+    // A site the computations cannot use is refused on OK, naming the value.
+    folder.CopySample("COMETS.WDB");
+    std::string sites = folder.Read("SITES.NDB");
+    sites.replace(56, 8, std::string("\0\0\0\0\0\0\xf8\x7f", 8));  // the first site's latitude: NaN
+    folder.Write("SITES.NDB", sites);
+    CCometDiagramDlg damaged(nullptr, QStringLiteral("1/2025"), kCometTitle);
+    messages.Clear();
+    EXPECT_FALSE(Ok(damaged, QStringLiteral("1/2025")));
+    EXPECT_EQ(messages.Texts().rfind("Le site n° 1 (Paris - Observatoire) de SITES.NDB est inutilisable : la "
+                                     "latitude doit être comprise entre -90° et 90°.", 0), 0u);
 }
 
 TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)

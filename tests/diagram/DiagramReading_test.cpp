@@ -161,7 +161,7 @@ TEST(Legend, TheEventUnderTheCursor)
 {
     EventGrid grid;
     const int column = 5;
-    auto at = [&grid, column](int row) { return LegendCodeAt(grid, XOf(column), YOf(row)); };
+    auto at = [&grid](int row) { return LegendCodeAt(grid, XOf(column), YOf(row)); };
 
     grid.Set(column, 99, EventCode::Rise);
     grid.Set(column, 101, EventCode::Transit);
@@ -204,7 +204,7 @@ TEST(Legend, StaysInsideTheChart)
     EXPECT_EQ(PlaceLegend(400, 200, 200).box, (PixelRect{305, 171, 515, 190}));
 }
 
-TEST(DiagramMonth, ReadsMonthSlashYearAsAFormattedRead)
+TEST(DiagramMonth, ReadsMonthSlashYearStrictly)
 {
     int month = 0;
     int year = 0;
@@ -216,12 +216,16 @@ TEST(DiagramMonth, ReadsMonthSlashYearAsAFormattedRead)
     EXPECT_FALSE(ReadDiagramMonth("7", month, year));
     EXPECT_EQ(month, 7);
     EXPECT_EQ(year, 2025);
-    for (const char* wrong : {"0/2024", "sept. 2024", "3 /2024", "99999999999/2024"})
+    // Digits, a slash and the year's sign only, as in the date fields.
+    for (const char* wrong : {"0/2024", "sept. 2024", "3 /2024", "99999999999/2024", " 03/1986", "+9/2024", "1/1e6",
+                              "1/2000abc", "1/ 2000", "1/+2000", "1/--5", "1/"})
         EXPECT_FALSE(ReadDiagramMonth(wrong, month, year)) << wrong;
-    // Blanks and signs before the numbers, anything after the year.
-    EXPECT_TRUE(ReadDiagramMonth(" 03/ 1986 et la suite", month, year));
+    EXPECT_TRUE(ReadDiagramMonth("03/1986", month, year));
     EXPECT_EQ(month, 3);
     EXPECT_EQ(year, 1986);
-    EXPECT_TRUE(ReadDiagramMonth("+9/-50", month, year));
+    EXPECT_TRUE(ReadDiagramMonth("9/-50", month, year));
     EXPECT_EQ(year, -50);
+    // Its 368 nights and the year-long table of its window end by 9999.
+    EXPECT_TRUE(IsDiagramYear(-999) && IsDiagramYear(9998));
+    EXPECT_FALSE(IsDiagramYear(-1000) || IsDiagramYear(9999));
 }

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -122,7 +123,10 @@ TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
         {1020, "-5", "Erreur de saisie ! Recommencez !"},
         {1020, "10001", "Erreur ! Le nombre de jours ne peut pas dépasser 10000.\n\nRecommencez !"},
         {1021, "1.5", "Erreur de saisie ! Recommencez !"},
+        {1021, "1000000000",
+         "Erreur ! L'éphéméride irait au-delà de l'an 9999.\n\nRéduisez le nombre de jours ou l'intervalle."},
         {1022, "", "Étourdi ! Vous avez oublié de saisir une donnée !"},
+        {1022, "10000", "Erreur ! L'année de l'équinoxe doit être comprise entre 0 et 9999.\n\nRecommencez !"},
     };
     const QString good[] = {"25/12/2004", "10", "3", "1950"};
     const int ids[] = {1050, 1020, 1021, 1022};
@@ -178,6 +182,30 @@ TEST_F(EphemerisDialogs, CometDialogWithoutAnyCometRefusesOk)
     missing.accept();
     EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : il "
                                 "n'y a aucune comète à calculer.\n\nVérifiez le fichier COMETS.WDB, puis recommencez.");
+}
+
+// A record the computations cannot use is refused on OK, naming the value;
+// an asteroid file whose line ends were converted lists nothing.
+TEST_F(EphemerisDialogs, DamagedRecordsAreRefusedOnOk)
+{
+    folder.CopySample("COMETS.WDB");
+    folder.CopySample("ASTERS.DTB");
+    std::string comets = folder.Read("COMETS.WDB");
+    comets.replace(23 * 140 + 96, 8, std::string("\0\0\0\0\0\0\xf8\x7f", 8));  // the last one's i: NaN
+    folder.Write("COMETS.WDB", comets);
+    CCometEphemerisDlg comet("1/1/2025");
+    comet.accept();
+    EXPECT_EQ(messages.Texts(), "La comète n° 24 (2I/Borisov) de COMETS.WDB est inutilisable : l'inclinaison n'est "
+                                "pas un nombre.\n\nCorrigez-la par Comètes > Base de données.");
+    EXPECT_TRUE(comet.cometList()->isAncestorOf(comet.focusWidget()) && comet.result() != QDialog::Accepted);
+
+    std::string asteroids = folder.Read("ASTERS.DTB");
+    std::erase(asteroids, '\r');
+    folder.Write("ASTERS.DTB", asteroids);
+    messages.Clear();
+    CAsteroidListDlg list(nullptr);
+    EXPECT_EQ(messages.Texts().rfind("ASTERS.DTB est endommagé : la ligne 1 ne finit pas par CR LF", 0), 0u);
+    EXPECT_EQ(list.findChild<QListWidget*>()->count(), 0);
 }
 
 TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)

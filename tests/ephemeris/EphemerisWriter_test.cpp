@@ -294,10 +294,16 @@ TEST_F(EphemerisWriter, TailDirectionAndMagnitudeFormulas)
     EXPECT_NEAR(MagnitudeHG(5.0, 0.0, 1.0, 1.0, alpha), 5.0 + 2.5 * 3.33 * std::pow(t, 0.63) / std::log(10.0), 1e-12);
     EXPECT_FALSE(std::isfinite(MagnitudeHG(5.0, 0.15, 0.5, 0.5, std::acos(-1.0))));
 
-    // A value that has none prints at the width of its column.
-    EXPECT_EQ(EphemerisColumn(-54.64, 6, 1), " -54.6");
-    EXPECT_EQ(EphemerisColumn(std::nan(""), 6, 1), "   ---");
-    EXPECT_EQ(EphemerisColumn(INFINITY, 4, 1), " ---");
+    // A value that has none, or does not fit its column (a million AU, an
+    // m1 of 1e308), prints "---" at its width: the line keeps its 76 characters.
+    FarComet(2000);
+    Selection().currentComet.magnitudeCoef1 = 1e308;
+    Request(1, 1, 2000, 1, 1, 2000);
+    const std::string line = Lines(CometEphemerisText(Selection(), marker)).back();
+    EXPECT_EQ(line.size(), 76u);
+    EXPECT_EQ(line.substr(33, 13), "   ---    ---");
+    EXPECT_EQ(line.substr(60, 8), "     ---");
+    EXPECT_EQ(line.substr(48, 5), " 80.1");  // the Sun at longitude 279.9 degrees
 }
 
 TEST_F(EphemerisWriter, TheLineCountStaysWithinWhatTheDocumentHolds)
@@ -307,6 +313,9 @@ TEST_F(EphemerisWriter, TheLineCountStaysWithinWhatTheDocumentHolds)
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_FALSE(CheckEphemerisLineCount(kMaxEphemerisLines + 1));
     EXPECT_EQ(messages.Texts(), "Erreur ! Le nombre de jours ne peut pas dépasser 10000.\n\nRecommencez !");
+    // The last line may fall on 31 December 9999, not after.
+    EXPECT_TRUE(CheckEphemerisSpan({31, 12, 9998, 2, 365, 2000}));
+    EXPECT_FALSE(CheckEphemerisSpan({31, 12, 9998, 2, 366, 2000}));
 
     // The longest table allowed, with a long name, fits in a document.
     FarComet(2000);

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -190,7 +191,11 @@ TEST_F(CometBase, RefusedValuesKeepTheEntryOpenOnTheirFieldAndWriteNothing)
         TypeNewComet(entry);
         for (const auto& [id, text, message] :
              {std::tuple{1056, "-12.5", "Erreur de saisie ! Recommencez !"}, std::tuple{1053, "", ""},
-              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"}}) {
+              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"},
+              std::tuple{1058, "0", "Erreur ! La distance au périhélie doit être comprise entre 0.0001 et 1000000 UA."
+                                    "\n\nRecommencez !"},
+              std::tuple{1057, "101", "Erreur ! L'excentricité doit être comprise entre 0 et 100.\n\nRecommencez !"},
+              std::tuple{1053, "1/1/10000", "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !"}}) {
             SCOPED_TRACE(id);
             const QString kept = FieldText(entry, id);
             messages.Clear();
@@ -245,12 +250,14 @@ TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
     const std::string notFound = "Impossible de trouver COMETS.WDB.";
     EXPECT_EQ(messages.Texts(), notFound + " | " + notFound + " | " + notFound);
 
+    // A pipe in the catalogue's place is refused at once, never waited on.
     messages.Clear();
-    std::filesystem::create_symlink("/dev/full", folder.path() / "COMETS.WDB");
-    CCometBaseDlg full;
+    ASSERT_EQ(::mkfifo((folder.path() / "COMETS.WDB").c_str(), 0600), 0);
+    CCometBaseDlg pipe;
     addAndStayOpen();
-    Press(&full, 1093);
-    EXPECT_EQ(messages.Texts(), "Disque plein lors de l'accès à COMETS.WDB.");
+    Press(&pipe, 1093);
+    const std::string notAFile = "COMETS.WDB n'est pas un fichier ordinaire : Qav ne peut pas l'utiliser.";
+    EXPECT_EQ(messages.Texts(), notAFile + " | " + notAFile);
 }
 
 using MaintenanceCommands = AppTest;

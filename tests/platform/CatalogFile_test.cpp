@@ -99,18 +99,16 @@ TEST(CatalogFile, RefusedAccessAndFoldersAreReported)
     }
 }
 
-TEST(CatalogFile, FullDiskIsReportedAsSuch)
+// A pipe or a device in a catalogue's place would block or fake a file: it is
+// refused at once, for reading and for writing.
+TEST(CatalogFile, OnlyRegularFilesAreOpened)
 {
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    // /dev/full takes the lock and refuses every write with ENOSPC.
-    CatalogFile file("/dev/full", CatalogFile::Mode::WriteExisting);
-    try {
-        file.Write("x", 1);
-        FAIL() << "no FileError";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.cause(), FileError::Cause::DiskFull);
-    }
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo("COMETS.WDB", 0600), 0);
+    for (const char* name : {"COMETS.WDB", "/dev/zero"})
+        for (const auto mode : {CatalogFile::Mode::Read, CatalogFile::Mode::WriteExisting})
+            EXPECT_EQ(CauseOfOpening(name, mode), FileError::Cause::NotRegularFile) << name;
+    EXPECT_EQ(FileError::CauseFromErrno(ENOSPC), FileError::Cause::DiskFull);
 }
 
 TEST(FileErrorText, NamesTheFileInTheStandardFrenchMessages)
