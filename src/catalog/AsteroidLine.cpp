@@ -144,6 +144,9 @@ bool IsSoundAsteroidLine(std::string_view line)
 {
     if (line.size() < static_cast<std::size_t>(kAsteroidLineLength) - 2)
         return false;
+    // A line that does not end where it should is read at a shifted offset.
+    if (line.size() == static_cast<std::size_t>(kAsteroidLineLength) && line.substr(kAsteroidLineLength - 2) != "\r\n")
+        return false;
     int number = 0, year = 0, month = 0, day = 0;
     if (!ScanInt(FieldOf(line, kNumber), number) ||
         std::sscanf(FieldOf(line, kEpoch).c_str(), "%4d%2d%2d", &year, &month, &day) != 3 || month < 1 ||

@@ -2,8 +2,10 @@
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/SiteCatalog.h"
 #include "core/CFormat.h"
+#include "platform/FileError.h"
 
 std::optional<std::string> CommandOptions::Read(const std::vector<std::string>& arguments,
                                                 const std::set<std::string>& valued, const std::set<std::string>& flags)
@@ -53,6 +55,8 @@ std::optional<std::string> ChooseSite(int number, SiteRecord& site)
         return FormatC("%s n'a pas de site numéro %d", SiteCatalog::kFileName, number) +
                (count == 0 ? std::string(" (il est vide).") : FormatC(" (numéros de 1 à %d).", count));
     SiteCatalog::Read(number - 1, site);
+    if (const auto fault = SiteFault(site))
+        throw FileError(SiteCatalog::kFileName, UnusableSiteText(number, site, *fault));
     return std::nullopt;
 }
 
@@ -64,14 +68,21 @@ std::optional<std::string> ChooseComet(int number, CometRecord& comet)
         return FormatC("%s n'a pas de comète numéro %d", CometCatalog::kFileName, number) +
                (count == 0 ? std::string(" (il est vide).") : FormatC(" (numéros de 1 à %d).", count));
     CometCatalog::Read(number - 1, comet);
+    if (const auto fault = CometFault(comet))
+        throw FileError(CometCatalog::kFileName, UnusableCometText(number, comet, *fault));
     return std::nullopt;
 }
 
 std::optional<std::string> ChooseAsteroid(int number, AsteroidRecord& asteroid)
 {
     // An entry made of the number alone names the line, as a choice in the list does.
+    // Listed first, as the list dialog does: a file whose lines moved is refused whole.
     AsteroidCatalog catalog;
-    if (number >= 1 && number <= 9999 && catalog.Load(std::string(20, ' ') + FormatC("%4d", number), asteroid))
+    catalog.List();
+    if (number >= 1 && number <= 9999 && catalog.Load(std::string(20, ' ') + FormatC("%4d", number), asteroid)) {
+        if (const auto fault = AsteroidFault(asteroid))
+            throw FileError(AsteroidCatalog::kFileName, UnusableAsteroidText(asteroid, *fault));
         return std::nullopt;
+    }
     return FormatC("%s n'a pas d'astéroïde numéro %d.", AsteroidCatalog::kFileName, number);
 }

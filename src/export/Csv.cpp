@@ -1,6 +1,7 @@
 #include "export/Csv.h"
 
 #include "core/CFormat.h"
+#include "core/NumberText.h"
 
 #include <cmath>
 
@@ -38,5 +39,7 @@ std::string CsvDate(int day, int month, int year)
 
 std::string CsvNumber(double value, int decimals)
 {
-    return std::isfinite(value) ? FormatC("%.*f", decimals, value) : std::string();
+    // No quantity of these files comes near 1e12; a value beyond it comes from
+    // a damaged record and would make a line of hundreds of digits.
+    return std::isfinite(value) && std::fabs(value) < 1e12 ? FixedText(value, decimals) : std::string();
 }

@@ -20,5 +20,6 @@ std::string CsvInstant(DayNumber instant);
 // "2025-01-15".
 std::string CsvDate(int day, int month, int year);
 
-// "%.*f" in the C locale; "" for a value that is not finite.
+// "%.*f" in the C locale, never "-0.00"; "" for a value that is not finite
+// or beyond 1e12.
 std::string CsvNumber(double value, int decimals);

@@ -3,21 +3,15 @@
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/AsteroidLine.h"
 #include "catalog/CometCatalog.h"
+#include "catalog/RecordChecks.h"
 #include "catalog/RecordFile.h"
 #include "platform/CatalogFile.h"
 #include "platform/TextEncoding.h"
 
 #include <cmath>
 
-bool IsSoundCometRecord(const CometRecord& comet)
-{
-    for (const double value : {comet.perihelionTime, comet.argPerihelion, comet.ascendingNode, comet.inclination,
-                               comet.eccentricity, comet.perihelionDistance, comet.magnitudeCoef1,
-                               comet.magnitudeCoef2})
-        if (!std::isfinite(value))
-            return false;
-    return comet.perihelionDistance > 0 && comet.eccentricity >= 0;
-}
+// The same limits as the tables and diagrams: a record they refuse is left out.
+bool IsSoundCometRecord(const CometRecord& comet) { return !CometFault(comet); }
 
 void LoadPlannerComets(PlannerCatalog& catalog)
 {
@@ -66,6 +60,10 @@ void LoadPlannerAsteroids(PlannerCatalog& catalog)
             object.index = static_cast<int>(first + static_cast<std::int64_t>(at / kAsteroidLineLength) + 1);
             ConvertAsteroidLine(line, object.index, object.asteroidRecord);
             object.asteroidRecord.fieldTexts = {};
+            if (AsteroidFault(object.asteroidRecord)) {
+                ++catalog.damaged;
+                continue;
+            }
             object.name = Windows1252ToUtf8(object.asteroidRecord.name);
             catalog.objects.push_back(std::move(object));
         }

@@ -127,6 +127,11 @@ TEST_F(EphemerisCommand, DamagedCataloguesEndWithTheirMessageAndNothingWritten)
         EXPECT_EQ(run.status, 3);
         EXPECT_EQ(run.err, err);
         EXPECT_FALSE(std::filesystem::exists("out.qav"));
+        // The nights of a diagram read the same records the same way.
+        const CliRun nights = QavCli("nights " + object + " --site 1 --month 1/2000 --format csv");
+        EXPECT_EQ(nights.status, 3) << object;
+        EXPECT_EQ(nights.err, err);
+        EXPECT_TRUE(nights.out.empty());
     }
     std::filesystem::create_directory("gone");
     std::filesystem::current_path("gone");

@@ -7,6 +7,7 @@
 
 #include "catalog/AsteroidLine.h"
 #include "core/Calendar.h"
+#include "export/Csv.h"
 #include "planner/PlannerCatalog.h"
 #include "planner/TonightPlanner.h"
 #include "support/DiagramFixtures.h"
@@ -132,4 +133,17 @@ TEST(PlannerCatalog, DamagedLinesAndRecordsAreLeftOut)
     EXPECT_TRUE(IsSoundCometRecord(comet));
     comet.perihelionDistance = 0;
     EXPECT_FALSE(IsSoundCometRecord(comet));
+}
+
+// What scripts read: no "-0.00", no line of hundreds of digits from a damaged
+// record, ISO times rounded to the second, quoted names with commas.
+TEST(Csv, CellsAsScriptsReadThem)
+{
+    EXPECT_EQ(CsvNumber(-0.004, 2), "0.00");
+    EXPECT_EQ(CsvNumber(-12.345, 1), "-12.3");
+    EXPECT_EQ(CsvNumber(1e308, 2), "");
+    EXPECT_EQ(CsvNumber(std::nan(""), 2), "");
+    // 2025 January 15, 19h 42m 07s: 0.82091 of a day (by hand), plus a third of a second.
+    EXPECT_EQ(CsvInstant(DayNumberFromDate(15, 1, 2025) + (19 * 3600 + 42 * 60 + 7.3) / 86400), "2025-01-15T19:42:07Z");
+    EXPECT_EQ(CsvText("C/2023 A3 (Tsuchinshan, ATLAS)"), "\"C/2023 A3 (Tsuchinshan, ATLAS)\"");
 }
