@@ -3,14 +3,17 @@
 #include "elements/AsteroidImport.h"
 #include "elements/ElementsFileReader.h"
 #include "elements/ImportSourceBox.h"
-#include "platform/DialogSupport.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -21,8 +24,7 @@ CAsteroidImportDlg::CAsteroidImportDlg(QWidget* parent)
                                                  "MPCORB.DAT ou un de ses extraits) ou adresse http(s) :"),
                                   QString(), this)),
       limit_(new QSpinBox(this)),
-      plan_(new QLabel(this)),
-      ok_(new QPushButton(QStringLiteral("OK"), this))
+      plan_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Astéroïdes : importation d'éléments"));
     limit_->setObjectName(QStringLiteral("limit"));
@@ -41,8 +43,10 @@ CAsteroidImportDlg::CAsteroidImportDlg(QWidget* parent)
     limitRow->addWidget(limit_);
     limitRow->addStretch();
 
-    auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    auto* help = new QPushButton(QStringLiteral("Aide"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = AddDialogButton(buttons, DialogButton::Ok);
+    AddDialogButton(buttons, DialogButton::Cancel);
+    AddDialogButton(buttons, DialogButton::Help);
     ok_->setEnabled(false);
     source_->readButton()->setDefault(true);
 
@@ -50,14 +54,16 @@ CAsteroidImportDlg::CAsteroidImportDlg(QWidget* parent)
     layout->addWidget(source_);
     layout->addLayout(limitRow);
     layout->addWidget(plan_, 1);
-    layout->addLayout(CenteredRow({ok_, cancel, help}));
+    layout->addWidget(buttons);
+    SetTabOrder(source_->controls() << limit_ << buttons);
+    FocusField(source_->field());
 
     connect(source_, &ImportSourceBox::readRequested, this, &CAsteroidImportDlg::StartReading);
     connect(source_, &ImportSourceBox::finished, this, &CAsteroidImportDlg::ReadingFinished);
     connect(limit_, &QSpinBox::valueChanged, this, &CAsteroidImportDlg::ShowPlan);
-    connect(ok_, &QPushButton::clicked, this, &CAsteroidImportDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CAsteroidImportDlg::reject);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons, &QDialogButtonBox::accepted, this, &CAsteroidImportDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CAsteroidImportDlg::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
             [] { HelpTopic(QStringLiteral("Qav.chm::/html/Importation des éléments d'astéroïdes.htm")); });
 }
 
@@ -82,6 +88,8 @@ void CAsteroidImportDlg::ReadingFinished(bool read)
     }
     read_ = true;
     ShowPlan();
+    // The limit is what is left to choose; Enter then imports.
+    FocusField(limit_);
 }
 
 void CAsteroidImportDlg::ShowPlan()

@@ -36,7 +36,7 @@ private:
     ImportSourceBox* source_;
     QSpinBox* limit_;
     QLabel* plan_;
-    QPushButton* ok_;
+    QPushButton* ok_ = nullptr;
     std::unique_ptr<MinorPlanetFileReader> reader_;  // while reading, then the file read
     bool read_ = false;
 };

@@ -4,18 +4,24 @@
 #include "elements/CometImport.h"
 #include "elements/ElementsFileReader.h"
 #include "elements/ImportSourceBox.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 const QString CCometImportDlg::kDefaultSource = QStringLiteral("https://www.minorplanetcenter.net/iau/MPCORB/CometEls.txt");
@@ -32,8 +38,7 @@ CCometImportDlg::CCometImportDlg(QWidget* parent)
           QStringLiteral("Éléments des comètes du Minor Planet Center (fichier CometEls.txt) ou adresse http(s) :"),
           kDefaultSource, this)),
       filter_(new QLineEdit(this)),
-      list_(new QTreeWidget(this)),
-      ok_(new QPushButton(QStringLiteral("OK"), this))
+      list_(new QTreeWidget(this))
 {
     setWindowTitle(QStringLiteral("Comètes : importation d'éléments"));
     filter_->setObjectName(QStringLiteral("filter"));
@@ -42,10 +47,17 @@ CCometImportDlg::CCometImportDlg(QWidget* parent)
                             QStringLiteral("e"), QStringLiteral("Dans COMETS.WDB")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 100, list_->fontMetrics().height() * 16);
+    list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
     for (const int column : {kPerihelion, kDistance, kEccentricity, kCatalogue})
         list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // A long name and every column whole, beside the check boxes; sixteen rows.
+    const int checkBox = style()->pixelMetric(QStyle::PM_IndicatorWidth) * 2;
+    list_->setMinimumSize(checkBox + ColumnsWidth(list_, list_->header(),
+                                                  {QStringLiteral("C/2023 A3 (Tsuchinshan-ATLAS)"),
+                                                   QStringLiteral("28.0000/12/2024"), QStringLiteral("10.000000"),
+                                                   QStringLiteral("1.000000"), QStringLiteral("oui (n° 0000)")}),
+                          list_->fontMetrics().height() * 16);
 
     auto* checkAll = new QPushButton(QStringLiteral("Tout cocher"), this);
     auto* checkNone = new QPushButton(QStringLiteral("Tout décocher"), this);
@@ -57,8 +69,10 @@ CCometImportDlg::CCometImportDlg(QWidget* parent)
     filterRow->addWidget(checkAll);
     filterRow->addWidget(checkNone);
 
-    auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    auto* help = new QPushButton(QStringLiteral("Aide"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = AddDialogButton(buttons, DialogButton::Ok);
+    AddDialogButton(buttons, DialogButton::Cancel);
+    AddDialogButton(buttons, DialogButton::Help);
     ok_->setEnabled(false);
     source_->readButton()->setDefault(true);
 
@@ -72,20 +86,33 @@ CCometImportDlg::CCometImportDlg(QWidget* parent)
         this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    layout->addLayout(CenteredRow({ok_, cancel, help}));
+    layout->addWidget(buttons);
+    SetTabOrder(source_->controls() << filter_ << checkAll << checkNone << list_ << buttons);
+    FocusField(source_->field());
 
     connect(source_, &ImportSourceBox::readRequested, this, &CCometImportDlg::StartReading);
     connect(source_, &ImportSourceBox::finished, this, &CCometImportDlg::ReadingFinished);
     connect(filter_, &QLineEdit::textChanged, this, &CCometImportDlg::ApplyFilter);
     connect(checkAll, &QPushButton::clicked, this, [this] { CheckShown(true); });
     connect(checkNone, &QPushButton::clicked, this, [this] { CheckShown(false); });
-    connect(ok_, &QPushButton::clicked, this, &CCometImportDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CCometImportDlg::reject);
-    connect(help, &QPushButton::clicked, this,
+    connect(buttons, &QDialogButtonBox::accepted, this, &CCometImportDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CCometImportDlg::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
             [] { HelpTopic(QStringLiteral("Qav.chm::/html/Importation des éléments de comètes.htm")); });
 }
 
 CCometImportDlg::~CCometImportDlg() = default;
+
+void CCometImportDlg::keyPressEvent(QKeyEvent* event)
+{
+    // OK, the default button once the file is read, would import at once.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == filter_) {
+        FocusList();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void CCometImportDlg::StartReading()
 {
@@ -135,11 +162,18 @@ void CCometImportDlg::Fill()
     }
     list_->setUpdatesEnabled(true);
     ApplyFilter(filter_->text());
-    source_->status()->setText(QStringLiteral("%1 comètes lues, dont %2 déjà dans COMETS.WDB.")
-                                   .arg(comets_.size())
-                                   .arg(present));
+    source_->ShowStatus(
+        QStringLiteral("%1 comètes lues, dont %2 déjà dans COMETS.WDB.").arg(comets_.size()).arg(present));
     ok_->setEnabled(!comets_.empty());
     ok_->setDefault(true);
+    FocusList();
+}
+
+void CCometImportDlg::FocusList()
+{
+    // A comet shown is the current one, for Space to check it.
+    if (QTreeWidgetItem* current = list_->currentItem(); !current || current->isHidden())
+        list_->setCurrentItem(*QTreeWidgetItemIterator(list_, QTreeWidgetItemIterator::NotHidden));
     list_->setFocus();
 }
 

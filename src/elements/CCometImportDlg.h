@@ -36,17 +36,22 @@ public:
     // Stops a reading under way; nothing is written.
     void reject() override;
 
+protected:
+    // Enter in the filter goes to the list it narrows.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void StartReading();
     void ReadingFinished(bool read);
     void Fill();
+    void FocusList();
     void ApplyFilter(const QString& text);
     void CheckShown(bool checked);
 
     ImportSourceBox* source_;
     QLineEdit* filter_;
     QTreeWidget* list_;
-    QPushButton* ok_;
+    QPushButton* ok_ = nullptr;
     std::unique_ptr<CometFileReader> reader_;
     std::vector<CometElements> comets_;
 };

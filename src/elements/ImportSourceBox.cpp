@@ -1,15 +1,18 @@
 #include "elements/ImportSourceBox.h"
 
 #include "elements/ElementsFileReader.h"
+#include "platform/DialogKeyboard.h"
 #include "platform/Messages.h"
 #include "platform/QtText.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 ImportSourceBox::ImportSourceBox(const QString& prompt, const QString& where, QWidget* parent)
@@ -22,10 +25,15 @@ ImportSourceBox::ImportSourceBox(const QString& prompt, const QString& where, QW
       source_(this)
 {
     field_->setObjectName(QStringLiteral("source"));
-    field_->setMinimumWidth(field_->fontMetrics().averageCharWidth() * 60);
+    // The address offered shows whole, with room to spare.
+    const QFontMetrics metrics = field_->fontMetrics();
+    field_->setMinimumWidth(std::max(metrics.averageCharWidth() * 60,
+                                     metrics.horizontalAdvance(where) + metrics.averageCharWidth() * 6));
+    field_->installEventFilter(this);
     progress_->setVisible(false);
     progress_->setTextVisible(false);
     status_->setWordWrap(true);
+    status_->setVisible(false);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -45,6 +53,22 @@ ImportSourceBox::ImportSourceBox(const QString& prompt, const QString& where, QW
     connect(&source_, &ElementsSource::finished, this, &ImportSourceBox::Done);
 }
 
+QList<QWidget*> ImportSourceBox::controls() const { return {field_, browse_, read_}; }
+
+bool ImportSourceBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == field_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Not while a reading is under way, as "Lire" is disabled then.
+            if (read_->isEnabled())
+                emit readRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ImportSourceBox::Browse()
 {
     const QString current = field_->text().trimmed();
@@ -62,11 +86,10 @@ bool ImportSourceBox::Read(ElementsFileReader& reader)
     const QString where = field_->text().trimmed();
     if (where.isEmpty()) {
         ShowMessage(MessageIcon::Warning, "Étourdi ! Vous avez oublié de saisir une donnée !");
-        field_->setFocus();
+        FocusField(field_);
         return false;
     }
-    status_->setText(ElementsSource::IsAddress(where) ? QStringLiteral("Téléchargement...")
-                                                       : QStringLiteral("Lecture..."));
+    ShowStatus(ElementsSource::IsAddress(where) ? QStringLiteral("Téléchargement...") : QStringLiteral("Lecture..."));
     progress_->setRange(0, 0);
     progress_->setVisible(true);
     read_->setEnabled(false);
@@ -85,6 +108,12 @@ void ImportSourceBox::Cancel()
     browse_->setEnabled(true);
 }
 
+void ImportSourceBox::ShowStatus(const QString& text)
+{
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
+}
+
 void ImportSourceBox::ShowProgress(qint64 done, qint64 total)
 {
     // In thousandths: a file of several gigabytes still fits the bar's int.
@@ -99,14 +128,16 @@ void ImportSourceBox::Done(const QString& error)
     progress_->setVisible(false);
     read_->setEnabled(true);
     browse_->setEnabled(true);
-    status_->clear();
+    ShowStatus(QString());
     ElementsFileReader* reader = std::exchange(reader_, nullptr);
     QString failure = error;
     if (failure.isEmpty() && reader && !reader->Finish())
         failure = QStringLiteral("Le fichier n'est pas importé.\n") + FromUtf8(reader->error());
     if (!failure.isEmpty()) {
-        status_->setText(QStringLiteral("Rien n'a été lu."));
+        ShowStatus(QStringLiteral("Rien n'a été lu."));
         ShowMessage(MessageIcon::Stop, failure.toStdString());
+        // Back to the source, to correct it.
+        FocusField(field_);
     }
     emit finished(failure.isEmpty());
 }

@@ -23,8 +23,11 @@ public:
 
     QLineEdit* field() const { return field_; }
     QPushButton* readButton() const { return read_; }
+    // The field and its two buttons, in the order Tab visits them.
+    QList<QWidget*> controls() const;
     QProgressBar* progressBar() const { return progress_; }
-    QLabel* status() const { return status_; }
+    // The line under the field, hidden when empty.
+    void ShowStatus(const QString& text);
 
     // Reads the source shown into `reader`, which lives until `finished`:
     // every piece as it arrives, then the end of the file. False, after the
@@ -35,11 +38,15 @@ public:
     bool reading() const { return source_.running(); }
 
 signals:
-    // "Lire", or a file chosen with "Parcourir...".
+    // "Lire", Enter in the field, or a file chosen with "Parcourir...".
     void readRequested();
     // The whole file read and accepted (`read`), or not: a refused file or a
     // failed reading has been reported to the user.
     void finished(bool read);
+
+protected:
+    // Enter in the field reads it, whichever button is the dialog's default.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Browse();

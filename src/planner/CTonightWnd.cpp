@@ -8,6 +8,9 @@
 #include "planner/TonightLink.h"
 #include "planner/TonightTableModel.h"
 #include "planner/TonightText.h"
+#include "platform/DialogFrame.h"
+#include "platform/DialogKeyboard.h"
+#include "platform/DialogSupport.h"
 #include "platform/FileError.h"
 #include "platform/HelpTopic.h"
 #include "platform/Messages.h"
@@ -16,21 +19,25 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <atomic>
 #include <thread>
 #include <utility>
@@ -75,7 +82,6 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
       poll_(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("Ce soir"));
-    resize(900, 560);
     site_->setObjectName(QStringLiteral("site"));
     date_->setObjectName(QStringLiteral("date"));
     magnitude_->setObjectName(QStringLiteral("magnitude"));
@@ -103,6 +109,7 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
     for (QLineEdit* field : {date_, magnitude_, altitude_})
         field->setMaximumWidth(numberWidth);
     site_->setMinimumContentsLength(28);
+    // Two columns, each read top to bottom: what to look at, then the limits and the button.
     auto* where = new QFormLayout;
     where->addRow(QStringLiteral("&Site :"), site_);
     where->addRow(QStringLiteral("&Nuit du (j/m/a) :"), date_);
@@ -110,18 +117,17 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
     auto* limits = new QFormLayout;
     limits->addRow(QStringLiteral("&Magnitude limite :"), magnitude_);
     limits->addRow(QStringLiteral("&Hauteur minimale (°) :"), altitude_);
-    auto* help = new QPushButton(QStringLiteral("Aide"));
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(compute_);
-    buttons->addWidget(save_);
-    buttons->addWidget(help);
-    buttons->addStretch();
+    limits->addRow(QString(), compute_);
     auto* top = new QHBoxLayout;
     top->addLayout(where);
-    top->addSpacing(24);
+    top->addSpacing(QFontMetrics(font()).averageCharWidth() * 4);
     top->addLayout(limits);
     top->addStretch(1);
-    top->addLayout(buttons);
+
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(save_, QDialogButtonBox::ActionRole);
+    AddDialogButton(buttons, DialogButton::Close);
+    AddDialogButton(buttons, DialogButton::Help);
 
     proxy_->setSourceModel(model_);
     proxy_->setSortRole(Model::kSortRole);
@@ -135,6 +141,13 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The names take the room left, so that no column stands empty at the right.
+    table_->horizontalHeader()->setSectionResizeMode(Model::Name, QHeaderView::Stretch);
+    // Tab leaves the table: its rows are chosen with the arrows.
+    table_->setTabKeyNavigation(false);
+    // Rows as high as the lists' of the other windows.
+    table_->verticalHeader()->setMinimumSectionSize(0);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().lineSpacing() + 8);
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -142,17 +155,17 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
     layout->addWidget(darkness_);
     layout->addWidget(filter_);
     layout->addWidget(table_, 1);
+    layout->addWidget(buttons);
     setCentralWidget(central);
     statusBar()->addWidget(status_, 1);
     statusBar()->addPermanentWidget(progress_);
 
     connect(compute_, &QPushButton::clicked, this, &CTonightWnd::Compute);
-    for (QLineEdit* field : {date_, magnitude_, altitude_})
-        connect(field, &QLineEdit::returnPressed, this, &CTonightWnd::Compute);
     connect(site_, &QComboBox::activated, this, &CTonightWnd::Compute);
     connect(kinds_, &QComboBox::activated, this, &CTonightWnd::Compute);
     connect(save_, &QPushButton::clicked, this, &CTonightWnd::SaveCsv);
-    connect(help, &QPushButton::clicked, this, [] { HelpTopic(kHelpTopic); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpTopic(kHelpTopic); });
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
         proxy_->setFilterFixedString(text);
         UpdateStatus();
@@ -164,7 +177,51 @@ CTonightWnd::CTonightWnd(TonightLink& link, int siteIndex, QWidget* parent)
             [] { HelpTopic(kHelpTopic); });
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
+    SetTabOrder({site_, date_, kinds_, magnitude_, altitude_, compute_, filter_, table_, buttons});
+    // Enter presses the button that has the focus, as in the dialogs.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    site_->setFocus();
     FillSites(siteIndex, true);
+    FitToTable();
+}
+
+void CTonightWnd::FitToTable()
+{
+    // Every column shows whole beside the scroll bar, a long comet name
+    // included, and sixteen rows, within the screen.
+    QStringList widest(Model::ColumnCount);
+    widest[Model::Name] = QStringLiteral("C/2023 A3 (Tsuchinshan-ATLAS)");
+    widest[Model::Altitude] = QStringLiteral("89° 59'");
+    widest[Model::Azimuth] = QStringLiteral("-179° 59'");
+    const int width = ColumnsWidth(table_, table_->horizontalHeader(), widest);
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    const int height = table_->horizontalHeader()->sizeHint().height() +
+                       table_->verticalHeader()->defaultSectionSize() * 16 + 2 * table_->frameWidth();
+    QSize wanted = sizeHint() + QSize(0, height - table_->sizeHint().height());
+    wanted.setWidth(std::max(wanted.width(), width + margins.left() + margins.right()));
+    if (const QScreen* screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(wanted);
+}
+
+void CTonightWnd::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QWidget* focused = focusWidget();
+    if (enter && (focused == site_ || focused == date_ || focused == kinds_ || focused == magnitude_ ||
+                  focused == altitude_)) {
+        Compute();
+        return;
+    }
+    // From the filter to the rows it leaves, where Enter opens a diagram.
+    if (enter && focused == filter_) {
+        if (!table_->currentIndex().isValid())
+            table_->selectRow(0);
+        table_->setFocus();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 CTonightWnd::~CTonightWnd() = default;
@@ -215,9 +272,9 @@ bool CTonightWnd::Compute()
     switch (ReadTonightFields(date_->text().toStdString(), magnitude_->text().toStdString(),
                               altitude_->text().toStdString(), request)) {
     case TonightField::None: break;
-    case TonightField::Date: date_->setFocus(); return false;
-    case TonightField::Magnitude: magnitude_->setFocus(); return false;
-    case TonightField::Altitude: altitude_->setFocus(); return false;
+    case TonightField::Date: FocusField(date_); return false;
+    case TonightField::Magnitude: FocusField(magnitude_); return false;
+    case TonightField::Altitude: FocusField(altitude_); return false;
     }
     if (site_->currentIndex() < 0) {
         ShowMessage(MessageIcon::Stop, "Aucun site : enregistrez d'abord votre site dans Sites > Base de données.");

@@ -47,10 +47,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Enter in a field of the request computes; in the filter, goes to the rows.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Lists SITES.NDB, choosing `siteIndex`; a file error is reported when `report`.
     void FillSites(int siteIndex, bool report);
+    // The first size: every column shown whole.
+    void FitToTable();
     void Poll();
     void Show(std::unique_ptr<TonightJob> job);
     void ShowContextMenu(const QPoint& at);

@@ -2,6 +2,7 @@
 
 #include "platform/DialogFrame.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -28,4 +29,6 @@ void FocusField(QWidget* field)
         edit->selectAll();
     else if (auto* list = qobject_cast<QComboBox*>(field); list && list->lineEdit())
         list->lineEdit()->selectAll();
+    else if (auto* number = qobject_cast<QAbstractSpinBox*>(field))
+        number->selectAll();
 }

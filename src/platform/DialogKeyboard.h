@@ -11,5 +11,5 @@ class QWidget;
 // its buttons in the order they are shown.
 void SetTabOrder(const QList<QWidget*>& widgets);
 
-// The focus to `field` (a line edit or an editable list), its text selected.
+// The focus to `field` (a line edit, an editable list or a spin box), its text selected.
 void FocusField(QWidget* field);

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 int DialogUnitsX(const QWidget* widget, int units)
 {
@@ -90,6 +92,19 @@ void BoundedLineEdit::Paste()
     while (!pasted.isEmpty() && !Fits(QString(kept).insert(start, pasted)))
         pasted.chop(1);
     insert(pasted);
+}
+
+int ColumnsWidth(const QAbstractScrollArea* view, const QHeaderView* header, const QStringList& widest)
+{
+    const QFontMetrics metrics = view->fontMetrics();
+    int width = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    for (int column = 0; column < header->count(); ++column) {
+        const QString text = widest.value(column);
+        // A character's room on either side of a text, as the heading has.
+        const int cell = text.isEmpty() ? 0 : metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
+        width += std::max(header->sectionSizeHint(column), cell);
+    }
+    return width;
 }
 
 QHBoxLayout* CenteredRow(std::initializer_list<QWidget*> widgets)

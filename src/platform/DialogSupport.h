@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 class QWidget;
@@ -57,6 +58,11 @@ private:
     int widthUnits_;
     QString longestValue_;
 };
+
+// The width a list with columns needs to show each of them whole: the
+// column's heading or its widest text in `widest` ("" for the heading alone),
+// with the frame and the vertical scroll bar.
+int ColumnsWidth(const class QAbstractScrollArea* view, const class QHeaderView* header, const QStringList& widest);
 
 // A row holding `widgets` side by side, centred.
 class QHBoxLayout* CenteredRow(std::initializer_list<QWidget*> widgets);

@@ -84,11 +84,11 @@ protected:
         ResetSelection();
     }
 
-    // Types the source, presses "Lire" and waits for the reading to end.
+    // Types the source, then Enter, and waits for the reading to end.
     static void ReadFrom(ImportSourceBox* source, const QString& where)
     {
         source->field()->setText(where);
-        source->readButton()->click();
+        QTest::keyClick(source->field(), Qt::Key_Return);
         EXPECT_TRUE(QTest::qWaitFor([source] { return !source->reading(); }, 5000));
     }
 };
@@ -169,14 +169,20 @@ TEST_F(ImportDialogs, AsteroidsFromAFileUpToTheNumberChosen)
 {
     SampleRecords(folder, "ASTERS.DTB", 110, 3);
     CAsteroidImportDlg dialog;
-    ReadFrom(dialog.source(), QString::fromStdString(TestDataPath("CometEls.txt")));
+    dialog.show();
+    const QString wrong = QString::fromStdString(TestDataPath("CometEls.txt"));
+    ReadFrom(dialog.source(), wrong);
     EXPECT_EQ(messages.Texts(), "Le fichier n'est pas importé.\nLigne 1 : ce n'est pas une ligne d'éléments "
                                 "d'astéroïde (désignation illisible).");
+    EXPECT_EQ(dialog.source()->field()->selectedText(), wrong);  // typing replaces it
     messages.Clear();
 
     ReadFrom(dialog.source(), QString::fromStdString(TestDataPath("MPCORB.DAT")));
     EXPECT_TRUE(dialog.plan()->text().contains(QStringLiteral("astéroïdes 1 à 227 ; 3 mis à jour, 224 ajoutés.")));
     dialog.limit()->setValue(100);
+    // Enter in the field reads it again; OK, now the default button, imports nothing yet.
+    ReadFrom(dialog.source(), QString::fromStdString(TestDataPath("MPCORB.DAT")));
+    EXPECT_TRUE(messages.messages.empty());
     EXPECT_TRUE(dialog.plan()->text().contains(QStringLiteral("128 non pris au-delà du numéro 100.")));
     dialog.accept();
     EXPECT_EQ(messages.Texts(), "ASTERS.DTB : astéroïdes 1 à 100 ; 3 mis à jour, 97 ajoutés.\n"

@@ -42,10 +42,13 @@ protected:
     {
         return window->findChild<QTableView*>("table")->model()->index(row, column).data().toString();
     }
+    // Enter in a field computes.
     bool Computed(const char* date)
     {
         Type("date", date);
-        return window->Compute() && QTest::qWaitFor([this] { return !window->Computing(); }, 20000);
+        window->findChild<QLineEdit*>("date")->setFocus();
+        QTest::keyClick(window->findChild<QLineEdit*>("date"), Qt::Key_Return);
+        return window->Computing() && QTest::qWaitFor([this] { return !window->Computing(); }, 20000);
     }
 
     CTonightWnd* window = nullptr;
@@ -62,23 +65,30 @@ TEST_F(TonightWindow, ListsTheNightFiltersSavesAndOpensAnObject)
     EXPECT_EQ(Cell(0, 0), QStringLiteral("Vesta (4)"));
     EXPECT_EQ(Cell(0, 2), QStringLiteral("2h01"));
 
-    window->findChild<QLineEdit*>("filter")->setText(QStringLiteral("EUNO"));
-    ASSERT_EQ(window->findChild<QTableView*>("table")->model()->rowCount(), 1);
+    QLineEdit* filter = window->findChild<QLineEdit*>("filter");
+    QTableView* table = window->findChild<QTableView*>("table");
+    filter->setText(QStringLiteral("EUNO"));
+    ASSERT_EQ(table->model()->rowCount(), 1);
+    // Enter in the filter goes to the rows; Enter on a row opens its diagram,
+    // from January 2025; Tab leaves the table for the CSV button, Enter presses it.
+    filter->setFocus();
+    QTest::keyClick(filter, Qt::Key_Return);
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(app().diagramFrames().size(), 1u);
+    const DiagramSubject& shown = doc().diagram().subject();
+    EXPECT_EQ(shown.kind, kAsteroidKind);
+    EXPECT_EQ(shown.asteroid.name, "Eunomia (15)");
+    EXPECT_EQ(shown.month * 10000 + shown.year, 12025);
+    QTest::keyClick(table, Qt::Key_Tab);
     saveAnswers = {folder.path().string().c_str() + QStringLiteral("/nuit.csv")};
-    ASSERT_TRUE(window->SaveCsv());
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
     const std::string csv = folder.Read("nuit.csv");
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "name,kind,magnitude,start_utc,end_utc,hours,best_utc,best_alt_deg,"
                                             "best_az_deg,elongation_deg,moon_alt_deg,moon_illum,moon_sep_deg");
     EXPECT_EQ(csv.substr(csv.find('\n') + 1, 40), "Eunomia (15),asteroid,8.86,2025-01-15T18");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2);
 
-    // The row's diagram from January 2025, then its ephemeris from the evening.
-    window->OpenDiagramAt(0);
-    EXPECT_EQ(app().diagramFrames().size(), 1u);
-    const DiagramSubject& shown = doc().diagram().subject();
-    EXPECT_EQ(shown.kind, kAsteroidKind);
-    EXPECT_EQ(shown.asteroid.name, "Eunomia (15)");
-    EXPECT_EQ(shown.month * 10000 + shown.year, 12025);
+    // The ephemeris from the evening.
     window->WriteEphemerisAt(0);
     const std::string text = view().GetText();
     EXPECT_NE(text.find("Eunomia (15) ***"), std::string::npos);
@@ -104,6 +114,7 @@ TEST_F(TonightWindow, RefusesBadFieldsAndMarksANauticalNight)
         Type(c.field, c.text);
         EXPECT_FALSE(window->Compute()) << c.text;
         EXPECT_EQ(messages.Texts(), c.message);
+        EXPECT_EQ(window->findChild<QLineEdit*>(c.field)->selectedText(), c.text);  // typing replaces it
         messages.Clear();
     }
     // A request replaces the one running; a comma is a decimal point.

@@ -4,6 +4,8 @@
 #include "catalog/SelectionState.h"
 #include "diagram/CAsteroidDiagramDlg.h"
 #include "diagram/CCometDiagramDlg.h"
+#include "elements/CAsteroidImportDlg.h"
+#include "elements/CCometImportDlg.h"
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 #include "ephemeris/CCometEphemerisDlg.h"
 #include "magnitude/CMagnitudeCoefDlg.h"
@@ -12,6 +14,8 @@
 #include "maintenance/CCometRecordDlg.h"
 #include "maintenance/CConfirmDeleteDlg.h"
 #include "maintenance/CSiteBaseDlg.h"
+#include "planner/CTonightWnd.h"
+#include "planner/TonightLink.h"
 #include "support/DialogTestSupport.h"
 
 #include <QApplication>
@@ -20,7 +24,7 @@
 
 namespace {
 
-// A button by its text, another control by its number, anything else by its class.
+// A button by its text, another control by its number or its name, anything else by its class.
 QString Name(QWidget* widget)
 {
     if (const auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -28,8 +32,16 @@ QString Name(QWidget* widget)
     for (QWidget* w = widget; w; w = w->parentWidget())
         if (w->objectName().toInt() > 0)
             return w->objectName();
+    if (!widget->objectName().isEmpty())
+        return widget->objectName();
     return QString::fromLatin1(widget->metaObject()->className());
 }
+
+struct NoLink : TonightLink {
+    void OpenDiagram(const PlannerObject&, const SiteRecord&, int, int) override {}
+    void WriteEphemeris(const PlannerObject&, int, int, int) override {}
+    QString CsvFileName(QWidget*, const QString&) override { return {}; }
+};
 
 } // namespace
 
@@ -43,7 +55,8 @@ TEST_F(DialogKeyboard, TabFollowsTheControlsTopToBottomLeftToRight)
     QString first = "1.0", second = "8";
     const QString title = "Astéroïde : initialisation d'un diagramme de visibilité";
     const QString fields = "1050|1020|1021|1022|OK|Annuler|Aide";
-    const std::pair<std::function<QDialog*()>, QString> cases[] = {
+    NoLink link;
+    const std::pair<std::function<QWidget*()>, QString> cases[] = {
         {[] { return new CCometEphemerisDlg(""); }, "1043|Éléments orbitaux|" + fields},
         {[] { return new CAsteroidEphemerisDlg(""); }, "Sélection|Éléments orbitaux|" + fields},
         {[&] { return new CCometDiagramDlg(nullptr, "", title); },
@@ -61,9 +74,15 @@ TEST_F(DialogKeyboard, TabFollowsTheControlsTopToBottomLeftToRight)
         {[&] { return new CMagnitudeDlg(first, second, nullptr); },
          "1073|1074|Calcul de la magnitude|1075|1071|1080|OK|Annuler"},
         {[] { return new CAsteroidListDlg; }, "QLineEdit|1024|OK|Annuler"},
+        // OK is disabled until a file is read.
+        {[] { return new CCometImportDlg; },
+         "source|Parcourir...|Lire|filter|Tout cocher|Tout décocher|QTreeWidget|Annuler|Aide"},
+        {[] { return new CAsteroidImportDlg; }, "source|Parcourir...|Lire|limit|Annuler|Aide"},
+        {[&] { return new CTonightWnd(link, 0); },
+         "site|date|kinds|magnitude|altitude|&Calculer|filter|table|Fermer|Aide"},
     };
     for (const auto& [make, order] : cases) {
-        const std::unique_ptr<QDialog> dialog(make());
+        const std::unique_ptr<QWidget> dialog(make());
         dialog->show();
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
