@@ -15,7 +15,8 @@ std::vector<CometRecord> ReadRecords(CatalogFile& file, std::string& tail)
     file.Seek(0);
     bytes.resize(file.Read(bytes.data(), bytes.size()));
     std::vector<CometRecord> records(bytes.size() / sizeof(CometRecord));
-    std::memcpy(records.data(), bytes.data(), records.size() * sizeof(CometRecord));
+    if (!records.empty())  // an empty vector may have no storage at all
+        std::memcpy(records.data(), bytes.data(), records.size() * sizeof(CometRecord));
     tail = bytes.substr(records.size() * sizeof(CometRecord));
     return records;
 }

@@ -224,7 +224,9 @@ void CTonightWnd::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-CTonightWnd::~CTonightWnd() = default;
+// The table forgets the rows before they go: the window is still closed
+// (and its table asked for its cells) after the members are destroyed.
+CTonightWnd::~CTonightWnd() { model_->Reset({}, {}); }
 
 void CTonightWnd::closeEvent(QCloseEvent* event)
 {
