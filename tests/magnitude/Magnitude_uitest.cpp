@@ -83,13 +83,14 @@ TEST_F(Magnitudes, CalculatorCoefficientsComeBackAndOkRewritesOnlyThemInTheRecor
     Press(&dialog, 1081);
     WhenModalShown([](QWidget* calculator) {
         EXPECT_EQ(FieldText(calculator, 1071) + " " + FieldText(calculator, 1080), QStringLiteral("8.0 8"));
-        Type(calculator, 1073, QStringLiteral("2"));
+        // Delta 1, r 2: 8.0 + 5 log 1 + 8 log 2 = 10.41; then 7.5 + 8 log 2 = 9.91.
+        Type(calculator, 1073, QStringLiteral("1"));
         Type(calculator, 1074, QStringLiteral("2"));
         Press(calculator, 1081);
-        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("11.9"));
+        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("10.4"));
         Type(calculator, 1071, QStringLiteral("7.5"));
         Press(calculator, 1081);
-        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("11.4"));
+        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("9.9"));
         Press(calculator, 1);
     });
     Press(&dialog, 1081);
