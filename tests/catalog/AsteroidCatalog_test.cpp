@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <strings.h>
 
 namespace {
 
@@ -68,26 +67,6 @@ TEST(AsteroidLine, LongNamesLoseTheirNumberStepByStep)
     EXPECT_EQ(record.fieldTexts.displayName, std::string(17, 'c'));
 }
 
-TEST(AsteroidCatalog, SampleListsSortsAndChoosesCeres)
-{
-    TempFolder folder;
-    folder.CopySample("ASTERS.DTB");
-    AsteroidCatalog catalog;
-    std::vector<AsteroidListEntry> entries = catalog.List();
-    ASSERT_EQ(entries.size(), 227u);
-    EXPECT_EQ(entries[0], "Ceres" + std::string(12, ' ') + "      1");
-    SortAsteroidEntries(entries);
-    for (std::size_t k = 1; k < entries.size(); ++k)
-        EXPECT_LE(::strcasecmp(entries[k - 1].c_str(), entries[k].c_str()), 0) << entries[k];
-
-    const int ceres = FindCeresEntry(entries);
-    ASSERT_GE(ceres, 0);
-    AsteroidRecord record;
-    ASSERT_TRUE(catalog.Load(entries[ceres], record));
-    EXPECT_EQ(record.name, "Ceres (1)");
-    EXPECT_NEAR(record.semiMajorAxis, 2.77, 0.01);
-}
-
 TEST(AsteroidCatalog, CeresIsSoughtFromEntry2501AndWrapsAround)
 {
     std::vector<AsteroidListEntry> entries(3000, "Vesta");
@@ -117,20 +96,6 @@ TEST(AsteroidCatalog, EntriesNamingNoLineLoadNothing)
     for (const char* number : {"   0", "    ", "   6", "  -1", "abcd"}) {
         EXPECT_FALSE(catalog.Load(std::string(20, 'z') + number, record)) << number;
         EXPECT_EQ(record.name, "Five (5)");
-    }
-}
-
-TEST(AsteroidCatalog, HeldExclusively)
-{
-    TempFolder folder;
-    EXPECT_THROW(AsteroidCatalog(), FileError);
-    folder.Write("ASTERS.DTB", Line(1, "One"));
-    AsteroidCatalog held;
-    try {
-        AsteroidCatalog second;
-        FAIL() << "no FileError";
-    } catch (const FileError& error) {
-        EXPECT_EQ(FileErrorText(error), "Une violation de partage s'est produite lors de l'accès à ASTERS.DTB.");
     }
 }
 
