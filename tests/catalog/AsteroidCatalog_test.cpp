@@ -53,18 +53,18 @@ TEST(AsteroidLine, ConvertsEveryField)
     EXPECT_EQ(record.fieldTexts.epoch, "2022  ab");
 }
 
+// The list's name keeps the number while the 17 characters leave room; the display's needs one more space.
 TEST(AsteroidLine, LongNamesLoseTheirNumberStepByStep)
 {
     AsteroidRecord record;
-    ConvertAsteroidLine(Line(9999, std::string(15, 'a')), 9999, record);
-    EXPECT_EQ(record.name, std::string(15, 'a') + " (9999)");
-    EXPECT_EQ(record.fieldTexts.displayName, std::string(15, 'a') + "  (9999)");
-    ConvertAsteroidLine(Line(9999, std::string(16, 'b')), 9999, record);
-    EXPECT_EQ(record.name, std::string(16, 'b') + " (9999)");
-    EXPECT_EQ(record.fieldTexts.displayName, std::string(16, 'b') + " ");
-    ConvertAsteroidLine(Line(9999, std::string(17, 'c')), 9999, record);
-    EXPECT_EQ(record.name, std::string(17, 'c'));
-    EXPECT_EQ(record.fieldTexts.displayName, std::string(17, 'c'));
+    for (const auto& [name, listed, shown] :
+         {std::tuple{std::string(15, 'a'), std::string(15, 'a') + " (9999)", std::string(15, 'a') + "  (9999)"},
+          std::tuple{std::string(16, 'b'), std::string(16, 'b') + " (9999)", std::string(16, 'b') + " "},
+          std::tuple{std::string(17, 'c'), std::string(17, 'c'), std::string(17, 'c')}}) {
+        ConvertAsteroidLine(Line(9999, name), 9999, record);
+        EXPECT_EQ(record.name, listed);
+        EXPECT_EQ(record.fieldTexts.displayName, shown);
+    }
 }
 
 TEST(AsteroidCatalog, CeresIsSoughtFromEntry2501AndWrapsAround)

@@ -36,7 +36,6 @@ TEST_F(SelectionTest, ResetToItsStartValues)
     state.cometIndex = 4;
     state.diagramOpening = true;
     ResetSelection();
-    EXPECT_EQ(&state, &Selection());
     EXPECT_TRUE(state.cometIndex == -1 && state.siteIndex == -1 && !state.diagramOpening);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&state.currentComet.perihelionTime) % 8, 0u);
 }
@@ -89,23 +88,4 @@ TEST_F(SelectionTest, CometChoiceCarriesFromDialogToDialogUntilMaintenance)
     EXPECT_TRUE(ListCometsForMaintenance(state).empty());
     EXPECT_EQ(state.cometIndex, -1);
     EXPECT_NO_THROW(ChooseComet(state, CometIndexOnRequestOpening(state, 0)));
-}
-
-TEST_F(SelectionTest, SiteIndexRules)
-{
-    TempFolder folder;
-    SiteRecord site{};
-    SetSiteName(site, "Paris");
-    folder.Write("SITES.NDB", std::string(reinterpret_cast<const char*>(&site), sizeof site));
-
-    ChooseSite(state, SiteIndexOnListing(state));  // none chosen: the first
-    EXPECT_EQ(state.siteIndex, 0);
-    EXPECT_EQ(SiteName(state.currentSite), "Paris");
-
-    SiteIndexAfterDelete(state, 7, 8);  // the last one
-    EXPECT_EQ(state.siteIndex, 6);
-    SiteIndexAfterDelete(state, 2, 7);
-    EXPECT_EQ(state.siteIndex, 2);
-    SiteIndexAfterDelete(state, 0, 1);  // the only one: -1, then 0 at the next listing
-    EXPECT_EQ(SiteIndexOnListing(state), 0);
 }

@@ -1,9 +1,8 @@
 // The fit of the two magnitude coefficients, their rounding, and the refusal
-// of observations that give no usable coefficient.
+// of observations that give no usable coefficient (the typed distances are
+// checked in the dialog's tests).
 
 #include "magnitude/MagnitudeFormula.h"
-#include "magnitude/MagnitudeInput.h"
-#include "platform/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +32,4 @@ TEST(MagnitudeFormula, RefusesObservationsWithoutAUsableFit)
     EXPECT_EQ(nearZero.refusal, FitRefusal::None);
     EXPECT_NEAR(nearZero.K, -0.4, 1e-12);
     EXPECT_NEAR(CometMagnitude(nearZero.H, nearZero.K, 1.0, 10.0), 7.6, 1e-12);
-}
-
-TEST(MagnitudeInput, DistancesMustBeNumbersOtherThanZero)
-{
-    MessageRecorder messages;
-    double value = 7.0;
-    EXPECT_EQ(ParseDistance("0.0", value), 0);
-    EXPECT_EQ(ParseDistance(".", value), 0);
-    EXPECT_EQ(value, 7.0);
-    EXPECT_EQ(messages.Texts(), "Erreur ! Une distance ne peut pas être nulle.\n\nRecommencez ! | "
-                                "Erreur de saisie ! Recommencez !");
-    EXPECT_EQ(ParseDistance("1.5", value), 1);
-    EXPECT_EQ(value, 1.5);
 }

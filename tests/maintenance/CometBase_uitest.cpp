@@ -63,7 +63,7 @@ std::vector<std::string> Names(const std::string& bytes)
 
 } // namespace
 
-TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndBecomesTheCurrentComet)
+TEST_F(CometBase, AdditionRefusesBadValuesThenGoesLastAndBecomesTheCurrentComet)
 {
     const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 4);
     CCometBaseDlg dialog;
@@ -72,11 +72,23 @@ TEST_F(CometBase, AdditionGoesAfterTheLastRecordAndBecomesTheCurrentComet)
     EXPECT_EQ(state.cometIndex, 3);
     EXPECT_EQ(RecordBytes(state.currentComet), before.substr(420));
 
-    WhenModalShown([](QWidget* entry) {
+    WhenModalShown([&](QWidget* entry) {
         EXPECT_EQ(Control<QLabel>(entry, 1107)->text(),
                   QStringLiteral("Nouvel enregistrement de comète.\nEntrez les données suivantes :"));
         EXPECT_EQ(FieldText(entry, 1063), QStringLiteral("2000"));
         TypeNewComet(entry);
+        // Refusals first, each leaving the entry open and writing nothing; an
+        // empty date is refused without a message.
+        for (const auto& [id, text, message] :
+             {std::tuple{1056, "-12.5", "Erreur de saisie ! Recommencez !"}, std::tuple{1053, "", ""},
+              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"},
+              std::tuple{1058, "0", "Erreur ! La distance au périhélie doit être comprise entre 0.0001 et 1000000 UA."
+                                    "\n\nRecommencez !"},
+              std::tuple{1057, "101", "Erreur ! L'excentricité doit être comprise entre 0 et 100.\n\nRecommencez !"},
+              std::tuple{1053, "1/1/10000", "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !"}})
+            ExpectRefused(messages, static_cast<QDialog*>(entry), id, QString::fromUtf8(text), message);
+        // Values read before a refused one are already in the current comet.
+        EXPECT_EQ(RecordBytes(state.currentComet).substr(88, 8), kTsuchinshan.substr(88, 8));
         Press(entry, 1);
     });
     Press(&dialog, 1093);
@@ -168,37 +180,6 @@ TEST_F(CometBase, DeletionAsksFirstAndMovesTheLaterRecordsDown)
     EXPECT_EQ(messages.Texts(), "La liste est vide : il n'y a aucun enregistrement à modifier. | "
                                 "La liste est vide : il n'y a aucun enregistrement à supprimer.");
     EXPECT_EQ(folder.Read("COMETS.WDB"), "");
-}
-
-TEST_F(CometBase, RefusedValuesKeepTheEntryOpenOnTheirFieldAndWriteNothing)
-{
-    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 2);
-    CCometBaseDlg dialog;
-    WhenModalShown([&](QWidget* entry) {
-        TypeNewComet(entry);
-        for (const auto& [id, text, message] :
-             {std::tuple{1056, "-12.5", "Erreur de saisie ! Recommencez !"}, std::tuple{1053, "", ""},
-              std::tuple{1063, "2000.5", "Erreur de saisie ! Recommencez !"},
-              std::tuple{1058, "0", "Erreur ! La distance au périhélie doit être comprise entre 0.0001 et 1000000 UA."
-                                    "\n\nRecommencez !"},
-              std::tuple{1057, "101", "Erreur ! L'excentricité doit être comprise entre 0 et 100.\n\nRecommencez !"},
-              std::tuple{1053, "1/1/10000", "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !"}}) {
-            SCOPED_TRACE(id);
-            const QString kept = FieldText(entry, id);
-            messages.Clear();
-            Type(entry, id, QString::fromUtf8(text));
-            Press(entry, 1);
-            EXPECT_EQ(messages.Texts(), message);  // an empty date has no message
-            EXPECT_EQ(FocusName(entry), QString::number(id));
-            EXPECT_EQ(Control<QLineEdit>(entry, id)->selectedText(), QString::fromUtf8(text));
-            Type(entry, id, kept);
-        }
-        // Values read before a refused one are already in the current comet.
-        EXPECT_EQ(RecordBytes(state.currentComet).substr(88, 8), kTsuchinshan.substr(88, 8));
-        Press(entry, 2);
-    });
-    Press(&dialog, 1093);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
 }
 
 TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
