@@ -1,8 +1,11 @@
 // COMETS.WDB and SITES.NDB: whole records through the caller's buffer, each
 // operation changing only its own records, file errors that leave nothing open.
 // Both share one record file implementation; its moves are tried on comets.
+// Then the selection the dialogs share, read from these files.
 
 #include "catalog/CometCatalog.h"
+#include "catalog/SelectionRules.h"
+#include "catalog/SelectionState.h"
 #include "catalog/SiteCatalog.h"
 #include "platform/CatalogFile.h"
 #include "platform/FileError.h"
@@ -10,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -61,6 +65,14 @@ FileError::Cause CauseOf(const std::function<void()>& operation)
     ADD_FAILURE() << "no FileError";
     return FileError::Cause::Generic;
 }
+
+// The choices the dialogs share, on their start values.
+class SelectionTest : public testing::Test {
+protected:
+    void SetUp() override { ResetSelection(); }
+    void TearDown() override { ResetSelection(); }
+    SelectionState& state = Selection();
+};
 
 } // namespace
 
@@ -223,4 +235,64 @@ TEST(SiteCatalog, SampleSitesHaveWestPositiveLongitudesInHours)
     SiteCatalog::Read(9, record);
     EXPECT_EQ(SiteName(record), "Montr\xe9" "al");  // Windows-1252 bytes
     EXPECT_NEAR(record.longitude, 4.904, 0.001);
+}
+
+// The working copies move whole to and from the files: their doubles stay aligned.
+TEST_F(SelectionTest, ResetToItsStartValues)
+{
+    state.cometIndex = 4;
+    state.diagramOpening = true;
+    ResetSelection();
+    EXPECT_TRUE(state.cometIndex == -1 && state.siteIndex == -1 && !state.diagramOpening);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&state.currentComet.perihelionTime) % 8, 0u);
+}
+
+TEST_F(SelectionTest, BothRequestsShareOneMonthAndYearAndTheOfferedTexts)
+{
+    RefreshEphemerisDateText(state);
+    RefreshDiagramMonthText(state);
+    EXPECT_EQ(state.ephemerisDateText, "");  // no month stored yet
+    EXPECT_EQ(state.diagramMonthText, "");
+
+    state.ephemeris = {15, 6, 2024, 31, 1, 2000};  // an ephemeris from 15/6/2024
+    EXPECT_EQ(state.diagram.month, 6);
+    EXPECT_EQ(state.diagram.year, 2024);
+    RefreshDiagramMonthText(state);
+    RefreshEphemerisDateText(state);
+    EXPECT_EQ(state.diagramMonthText, "6/2024");
+    EXPECT_EQ(state.ephemerisDateText, "15/6/2024");
+
+    state.diagram.month = 1;  // a diagram of January 2025 leaves the day at 1
+    state.diagram.year = 2025;
+    state.ephemeris.day = 1;
+    EXPECT_EQ(state.ephemeris.month, 1);
+    RefreshEphemerisDateText(state);
+    EXPECT_EQ(state.ephemerisDateText, "1/1/2025");
+}
+
+TEST_F(SelectionTest, CometChoiceCarriesFromDialogToDialogUntilMaintenance)
+{
+    TempFolder folder;
+    folder.Write("COMETS.WDB", Comets(6));
+    EXPECT_EQ(CometIndexOnRequestOpening(state, 6), 5);  // none chosen: the last
+    ChooseComet(state, 4);
+    EXPECT_EQ(CometName(state.currentComet), "C5");
+    EXPECT_EQ(CometIndexOnRequestOpening(state, 6), 4);  // the next dialog: comet 5 again
+
+    // Maintenance lists through the current comet and ends on the last record.
+    EXPECT_EQ(ListCometsForMaintenance(state).size(), 6u);
+    EXPECT_EQ(state.cometIndex, 5);
+    EXPECT_EQ(CometName(state.currentComet), "C6");
+    PrepareNewComet(state);
+    EXPECT_EQ(state.cometIndex, -1);
+
+    // A catalogue that shrank outside the program: nothing read, last record kept.
+    folder.Write("COMETS.WDB", Comets(2));
+    ChooseComet(state, 5);
+    EXPECT_EQ(CometName(state.currentComet), "C6");
+
+    folder.Write("COMETS.WDB", Comets(0));
+    EXPECT_TRUE(ListCometsForMaintenance(state).empty());
+    EXPECT_EQ(state.cometIndex, -1);
+    EXPECT_NO_THROW(ChooseComet(state, CometIndexOnRequestOpening(state, 0)));
 }

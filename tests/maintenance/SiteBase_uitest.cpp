@@ -38,15 +38,41 @@ std::vector<std::string> Names(const std::string& bytes)
 
 } // namespace
 
-TEST_F(SiteBase, RecordingAppendsChoosesTheNewSiteAndKeepsTheTexts)
+TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNewSite)
 {
     const std::string before = SampleRecords(folder, "SITES.NDB", 64, 3);
     CSiteBaseDlg dialog;
+    dialog.show();
     ASSERT_EQ(dialog.list()->count(), 3);
     EXPECT_TRUE(dialog.list()->itemText(2).startsWith(QStringLiteral("  3    ")));
     EXPECT_EQ(state.siteIndex, 0);  // with no site chosen the first one is, and read
     EXPECT_EQ(RecordBytes(state.currentSite), before.substr(0, 64));
 
+    // The name message leaves the focus where it was.
+    Control<QLineEdit>(&dialog, 1065)->setFocus();
+    for (const auto& [name, latitude, longitude, message, focus] :
+         {std::tuple{"", "91.0000", "", "Étourdi ! Vous avez oublié de nommer le site !", 1065},
+          std::tuple{"Mégantic", "91.0000", "", "Erreur ! La latitude doit être comprise entre 90° et -90°.", 1064},
+          std::tuple{"Mégantic", "45.2718", "12.60", "Erreur de saisie ! Recommencez !", 1065}}) {
+        SCOPED_TRACE(message);
+        messages.Clear();
+        TypeSite(&dialog, QString::fromUtf8(name), latitude, longitude);
+        Press(&dialog, 1108);
+        EXPECT_EQ(messages.Texts(), message);
+        EXPECT_EQ(FocusName(&dialog), QString::number(focus));
+        EXPECT_EQ(Control<QLineEdit>(&dialog, focus)->selectedText(), FieldText(&dialog, focus));
+    }
+    // Enter in a field records as the button does, instead of closing the dialog.
+    QTest::keyClick(Control<QLineEdit>(&dialog, 1065), Qt::Key_Return);
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_TRUE(dialog.isVisible());
+    // The name and the latitude read before the refused longitude stay stored.
+    EXPECT_EQ(SiteName(state.currentSite), "M\xe9gantic");
+    EXPECT_DOUBLE_EQ(state.currentSite.latitude, (45 + 27 / 60.0 + 18 / 3600.0) * 0.01745329252);
+    EXPECT_EQ(folder.Read("SITES.NDB"), before);
+
+    // 48°51'30" N, 2°20'14" E: longitudes are hours counted westwards.
+    messages.Clear();
     TypeSite(&dialog, QStringLiteral("Paris"), QStringLiteral("48.5130"), QStringLiteral("-2.2014"));
     Press(&dialog, 1108);
     const std::string after = folder.Read("SITES.NDB");
@@ -55,7 +81,7 @@ TEST_F(SiteBase, RecordingAppendsChoosesTheNewSiteAndKeepsTheTexts)
     const SiteRecord paris = RecordAt<SiteRecord>(after, 3);
     EXPECT_EQ(RecordBytes(paris).substr(0, 48), std::string("Paris") + std::string(43, '\0'));
     EXPECT_DOUBLE_EQ(paris.latitude, (48 + 51 / 60.0 + 30 / 3600.0) * 0.01745329252);
-    EXPECT_NEAR(paris.longitude, -0.1558, 1e-4);
+    EXPECT_DOUBLE_EQ(paris.longitude, -(2 + 20 / 60.0 + 14 / 3600.0) / 15);
     EXPECT_EQ(state.siteIndex, 3);
     EXPECT_EQ(dialog.list()->currentIndex(), 3);
     EXPECT_EQ(RecordBytes(state.currentSite), RecordBytes(paris));
@@ -69,41 +95,6 @@ TEST_F(SiteBase, RecordingAppendsChoosesTheNewSiteAndKeepsTheTexts)
     EXPECT_EQ(Control<QLabel>(dialog.findChild<CSiteCoordinatesDlg*>(), 1010)->text().toStdString(),
               Names(before)[1]);
     EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
-}
-
-TEST_F(SiteBase, RecordingChecksTheNameThenTheLatitudeThenTheLongitude)
-{
-    const std::string before = SampleRecords(folder, "SITES.NDB", 64, 3);
-    CSiteBaseDlg dialog;
-    dialog.show();
-    Control<QLineEdit>(&dialog, 1065)->setFocus();
-    struct Case {
-        const char* name;
-        const char* latitude;
-        const char* longitude;
-        std::string message;
-        QString focus;
-    };
-    for (const Case& c : {Case{"", "91.0000", "", "Étourdi ! Vous avez oublié de nommer le site !", "1065"},
-                          Case{"Mégantic", "91.0000", "", "Erreur ! La latitude doit être comprise entre 90° et -90°.",
-                               "1064"},
-                          Case{"Mégantic", "45.2718", "12.60", "Erreur de saisie ! Recommencez !", "1065"}}) {
-        SCOPED_TRACE(c.message);
-        messages.Clear();
-        TypeSite(&dialog, QString::fromUtf8(c.name), c.latitude, c.longitude);
-        Press(&dialog, 1108);
-        EXPECT_EQ(messages.Texts(), c.message);
-        EXPECT_EQ(FocusName(&dialog), c.focus);  // the name message leaves the focus where it was
-        EXPECT_EQ(Control<QLineEdit>(&dialog, c.focus.toInt())->selectedText(), FieldText(&dialog, c.focus.toInt()));
-    }
-    // Enter in a field records as the button does, instead of closing the dialog.
-    QTest::keyClick(Control<QLineEdit>(&dialog, 1065), Qt::Key_Return);
-    EXPECT_EQ(messages.messages.size(), 2u);
-    EXPECT_TRUE(dialog.isVisible());
-    // The name and the latitude read before the refused longitude stay stored.
-    EXPECT_EQ(SiteName(state.currentSite), "M\xe9gantic");
-    EXPECT_DOUBLE_EQ(state.currentSite.latitude, (45 + 27 / 60.0 + 18 / 3600.0) * 0.01745329252);
-    EXPECT_EQ(folder.Read("SITES.NDB"), before);
 }
 
 TEST_F(SiteBase, DeletionChoosesTheFollowingSiteOrTheNewLastOne)
