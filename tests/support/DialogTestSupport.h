@@ -2,6 +2,7 @@
 // Driving Qav's dialogs in the widget tests: controls by number, the answer
 // to the next modal dialog, and catalogues cut from the samples.
 
+#include "catalog/SelectionState.h"
 #include "platform/DialogSupport.h"
 #include "platform/Messages.h"
 #include "support/TempFolder.h"
@@ -41,6 +42,18 @@ inline void ExpectRefused(MessageRecorder& messages, QDialog* dialog, int id, co
     EXPECT_EQ(Control<QLineEdit>(dialog, id)->selectedText(), text);
     Type(dialog, id, kept);
 }
+
+// A dialog test on a temporary folder, with the shared selection at its start
+// values before and after and the messages recorded.
+class SelectionDialogTest : public testing::Test {
+protected:
+    void SetUp() override { ResetSelection(); }
+    void TearDown() override { ResetSelection(); }
+
+    TempFolder folder;
+    MessageRecorder messages;
+    SelectionState& state = Selection();
+};
 
 // Answers the next modal dialog by clicking its button that shows `text`.
 inline void AnswerNextModal(const QString& text)
