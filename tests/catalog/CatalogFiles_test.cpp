@@ -55,14 +55,15 @@ std::string Sites(int count)
     return bytes;
 }
 
-FileError::Cause CauseOf(const std::function<void()>& operation)
+// The cause of the FileError `operation` throws; Generic when none is thrown.
+FileError::Cause CauseOf(const std::function<void()>& operation, bool mustThrow = true)
 {
     try {
         operation();
     } catch (const FileError& error) {
         return error.cause();
     }
-    ADD_FAILURE() << "no FileError";
+    EXPECT_FALSE(mustThrow) << "no FileError";
     return FileError::Cause::Generic;
 }
 
@@ -105,80 +106,60 @@ TEST(CometCatalog, ListsWholeRecordsThroughTheBuffer)
     }
 }
 
-TEST(CometCatalog, ReadPastTheEndKeepsTheRestOfTheImage)
+// Each operation on a file of records C1, C2, ... (q = 1, 2, ...), with an
+// image named "image": the bytes left, the image's name and q afterwards. A
+// record that is not there is a bad seek that writes nothing (a rewrite would
+// leave zero-filled records); a read past the end keeps the rest of the image.
+TEST(CometCatalog, EachOperationChangesOnlyItsRecords)
 {
     TempFolder folder;
-    folder.Write("COMETS.WDB", Comets(2).substr(0, 210));  // record 2 cut after 70 bytes
-    CometRecord record = Comet("image", 9.0);
-    CometCatalog::Read(1, record);
-    EXPECT_EQ(CometName(record), "C2");
-    EXPECT_EQ(record.perihelionDistance, 9.0);  // at offset 112, not read
-    CometCatalog::Read(5, record);
-    EXPECT_EQ(CometName(record), "C2");
+    const std::string five = Comets(5), three = Comets(3);
+    const std::string C2 = Bytes(Comet("C2", 2)), C3 = Bytes(Comet("C3", 3)), x = Bytes(Comet("x"));
+    using Op = std::function<void(CometRecord&)>;
+    const auto rewrite = [](int k) { return Op([k](CometRecord&) { CometCatalog::Rewrite(k, Comet("x")); }); };
+    const auto erase = [](int k) { return Op([k](CometRecord& image) { CometCatalog::Delete(k, image); }); };
+    const auto read = [](int k) { return Op([k](CometRecord& image) { CometCatalog::Read(k, image); }); };
+    const auto append = Op([](CometRecord&) { EXPECT_EQ(CometCatalog::Append(Comet("x")), 2); });
+    struct Case {
+        std::string file;
+        Op operation;
+        std::string after;
+        std::string image;
+        double q = 9.0;
+        FileError::Cause cause = FileError::Cause::Generic;  // Generic: none thrown
+    };
+    constexpr FileError::Cause kBadSeek = FileError::Cause::BadSeek;
+    const Case cases[] = {
+        {five, rewrite(2), five.substr(0, 280) + x + five.substr(420), "image"},
+        {five, rewrite(5), five, "image", 9.0, kBadSeek},
+        {five, rewrite(-1), five, "image", 9.0, kBadSeek},
+        {five.substr(0, 300), append, five.substr(0, 280) + x, "image"},  // the partial record overwritten
+        {three, erase(0), three.substr(140), "C3", 3.0},
+        {C2 + C3, erase(1), C2, "image"},  // the last: cut, nothing moved
+        {C2, erase(1), C2, "image", 9.0, kBadSeek},
+        {C2, erase(-1), C2, "image", 9.0, kBadSeek},
+        {C2, erase(0), "", "image"},
+        {C2.substr(0, 70), read(0), C2.substr(0, 70), "C2"},  // q at 112, not read
+        {C2, read(5), C2, "image"},
+        {"", read(-1), "", "image"},  // no comet chosen in an empty catalogue
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        folder.Write("COMETS.WDB", c.file);
+        CometRecord image = Comet("image", 9.0);
+        EXPECT_EQ(CauseOf([&] { c.operation(image); }, false), c.cause);
+        EXPECT_EQ(folder.Read("COMETS.WDB"), c.after);
+        EXPECT_EQ(CometName(image), c.image);
+        EXPECT_EQ(image.perihelionDistance, c.q);
+    }
 
-    // Record -1, no comet chosen in an empty catalogue, is no record at all.
-    folder.Write("COMETS.WDB", "");
-    EXPECT_NO_THROW(CometCatalog::Read(-1, record));
-    EXPECT_EQ(CometName(record), "C2");
-}
-
-TEST(CometCatalog, AppendAndRewriteChangeOnlyTheirRecord)
-{
-    TempFolder folder;
-    const std::string five = Comets(5);
-    folder.Write("COMETS.WDB", five);
-    CometCatalog::Rewrite(2, Comet("new"));
-    const std::string rewritten = five.substr(0, 280) + Bytes(Comet("new")) + five.substr(420);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), rewritten);
-
-    // Rewriting a record that is not there would leave zero-filled records.
-    EXPECT_EQ(CauseOf([] { CometCatalog::Rewrite(5, Comet("x")); }), FileError::Cause::BadSeek);
-    EXPECT_EQ(CauseOf([] { CometCatalog::Rewrite(-1, Comet("x")); }), FileError::Cause::BadSeek);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), rewritten);
-
-    // A trailing partial record is overwritten: the new one starts on a boundary.
-    folder.Write("COMETS.WDB", five.substr(0, 300));
-    EXPECT_EQ(CometCatalog::Append(Comet("appended")), 2);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), five.substr(0, 280) + Bytes(Comet("appended")));
-}
-
-TEST(CometCatalog, DeleteMovesTheLaterRecordsThroughTheImage)
-{
-    TempFolder folder;
-    const std::string three = Comets(3);
-    folder.Write("COMETS.WDB", three);
-    CometRecord image = Comet("image");
-    CometCatalog::Delete(0, image);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), three.substr(140));
-    EXPECT_EQ(CometName(image), "C3");
-
-    image = Comet("image");  // the last record: cut off, nothing moved
-    CometCatalog::Delete(1, image);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), three.substr(140, 140));
-    EXPECT_EQ(CometName(image), "image");
-
-    // A record that is not there: nothing cut, nothing moved.
-    EXPECT_EQ(CauseOf([&] { CometCatalog::Delete(1, image); }), FileError::Cause::BadSeek);
-    EXPECT_EQ(CauseOf([&] { CometCatalog::Delete(-1, image); }), FileError::Cause::BadSeek);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), three.substr(140, 140));
-    EXPECT_EQ(CometName(image), "image");
-
-    CometCatalog::Delete(0, image);
-    EXPECT_EQ(folder.Read("COMETS.WDB"), "");
-}
-
-TEST(CometCatalog, MissingAndLockedFilesFailAndLeaveNothingLocked)
-{
-    TempFolder folder;
-    CometRecord record{};
-    EXPECT_EQ(CauseOf([&] { CometCatalog::List(record); }), FileError::Cause::FileNotFound);
-    folder.Write("COMETS.WDB", Comets(2));
+    // A failed operation closes its file.
     {
         CatalogFile other("COMETS.WDB", CatalogFile::Mode::Read);
+        CometRecord record{};
         EXPECT_EQ(CauseOf([&] { CometCatalog::Delete(0, record); }), FileError::Cause::SharingViolation);
     }
-    EXPECT_EQ(CauseOf([&] { CometCatalog::Rewrite(7, record); }), FileError::Cause::BadSeek);
-    EXPECT_EQ(CometCatalog::List(record).size(), 2u);  // the failed operation closed its file
+    EXPECT_NO_THROW(CometCatalog::Append(Comet("x")));
 }
 
 TEST(SiteCatalog, NamesListsInTheStyleOfEachDialogAppendAndDelete)

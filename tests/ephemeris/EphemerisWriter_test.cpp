@@ -17,7 +17,6 @@
 #include "support/TempFolder.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -63,21 +62,19 @@ void FarAsteroid()
     Selection().currentAsteroid.epoch = DayNumberFromDate(1, 1, 2000);
 }
 
-// Right ascension in minutes of time from 0h (negative just before 24h), and
-// declination in arcminutes, read back from the texts of a line.
-struct Place {
-    double raMinutes;
-    double decArcminutes;
-};
-Place ReadPlace(const std::string& line, std::size_t raAt, std::size_t decAt)
+// The numbers of a table line after its date, up to the first "---"; then the
+// right ascension in minutes of time from 0h (negative just before 24h) and
+// the declination in arcminutes ("-0 16.7" is south).
+std::vector<double> Numbers(const std::string& line)
 {
-    double ra = std::atof(line.substr(raAt, 3).c_str()) * 60 + std::atof(line.substr(raAt + 4, 5).c_str());
-    if (ra > 720)
-        ra -= 1440;
-    const std::string degrees = line.substr(decAt, 3);
-    const double dec = std::fabs(std::atof(degrees.c_str())) * 60 + std::atof(line.substr(decAt + 4, 4).c_str());
-    return {ra, degrees.find('-') != std::string::npos ? -dec : dec};
+    std::istringstream in(line.substr(10));
+    std::vector<double> numbers;
+    for (double x = 0; in >> x;)
+        numbers.push_back(x);
+    return numbers;
 }
+double RaMinutes(const std::vector<double>& n) { return n.at(0) * 60 + n.at(1) - (n.at(0) >= 12 ? 1440 : 0); }
+double DecArcminutes(const std::vector<double>& n) { return std::copysign(std::fabs(n.at(2)) * 60 + n.at(3), n.at(2)); }
 
 class EphemerisWriter : public testing::Test {
 protected:
@@ -143,10 +140,10 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
         SCOPED_TRACE(std::string(1, kind) + std::to_string(elements) + "/" + std::to_string(output));
         kind == 'C' ? FarComet(elements) : FarAsteroid();
         Request(1, 1, 2000, 1, 1, output);
-        const Place place = kind == 'C' ? ReadPlace(Lines(CometEphemerisText(Selection(), marker)).at(7), 12, 23)
-                                        : ReadPlace(Lines(AsteroidEphemerisText(Selection(), marker)).at(6), 14, 25);
-        EXPECT_NEAR(place.raMinutes, ra, 0.02);
-        EXPECT_NEAR(place.decArcminutes, dec, 0.15);
+        const std::vector<double> n = Numbers(Lines(kind == 'C' ? CometEphemerisText(Selection(), marker)
+                                                                : AsteroidEphemerisText(Selection(), marker)).back());
+        EXPECT_NEAR(RaMinutes(n), ra, 0.02);
+        EXPECT_NEAR(DecArcminutes(n), dec, 0.15);
     }
 }
 
@@ -217,44 +214,29 @@ TEST_F(EphemerisWriter, SampleCatalogueTablesAgreeWithPyEphem)
     EXPECT_EQ(rows[3].line, "11/ 9/2024     18 36.59  -30 50.3    2.444   2.935   109.3   18.9    8.6");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
-        const bool isComet = row.line.size() > 72;
-        const Place place = ReadPlace(row.line, isComet ? 12 : 14, isComet ? 23 : 25);
-        EXPECT_NEAR(place.raMinutes, row.raMinutes, 0.06);
-        EXPECT_NEAR(place.decArcminutes, row.decArcminutes, 0.6);
-        std::istringstream values(row.line.substr(isComet ? 31 : 33));
-        double delta = 0, r = 0, elongation = 0, phase = 0, magnitude = 0;
-        values >> delta >> r >> elongation >> phase >> magnitude;
-        EXPECT_NEAR(delta, row.delta, 0.002);
-        EXPECT_NEAR(r, row.r, 0.002);
-        EXPECT_NEAR(elongation, row.elongation, 0.1);
-        EXPECT_NEAR(phase, row.phase, 0.1);
-        EXPECT_NEAR(magnitude, row.magnitude, 0.1);
+        const std::vector<double> n = Numbers(row.line);
+        EXPECT_NEAR(RaMinutes(n), row.raMinutes, 0.06);
+        EXPECT_NEAR(DecArcminutes(n), row.decArcminutes, 0.6);
+        EXPECT_NEAR(n.at(4), row.delta, 0.002);
+        EXPECT_NEAR(n.at(5), row.r, 0.002);
+        EXPECT_NEAR(n.at(6), row.elongation, 0.1);
+        EXPECT_NEAR(n.at(7), row.phase, 0.1);
+        EXPECT_NEAR(n.at(8), row.magnitude, 0.1);
     }
 }
 
-TEST_F(EphemerisWriter, ADiagramYearIs366Or367DailyLinesAtEquinox2000)
+// The line counts of a diagram's year, 366 or 367 over a leap February, are
+// checked through qav-cli; here, what the request becomes.
+TEST_F(EphemerisWriter, ADiagramYearBecomesTheRequest)
 {
     FarComet(2000);
     Request(1, 3, 2025, 31, 10, 1950);
-    marker = 0;
-    auto text = EphemerisFromDiagramText(Selection(), 'C', marker);
+    const auto text = EphemerisFromDiagramText(Selection(), 'C', marker);
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(Lines(*text).size(), 7u + 366u);
-    EXPECT_NE(text->find("\xE9quinoxe 2000."), std::string::npos);
     EXPECT_EQ(Lines(*text).back().substr(0, 10), " 1/ 3/2026");
     const EphemerisRequest& r = Selection().ephemeris;
     EXPECT_EQ((std::vector{r.day, r.month, r.year, r.dayCount, r.dayInterval, r.equinox}),
               (std::vector{1, 3, 2025, 366, 1, 2000}));
-
-    // A diagram over 10 February of a leap year has set the marker.
-    FarAsteroid();
-    Request(1, 6, 2027, 0, 0, 0);
-    marker = 1;
-    text = EphemerisFromDiagramText(Selection(), 'A', marker);
-    ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(Lines(*text).size(), 6u + 367u);
-    EXPECT_EQ(Lines(*text).back().substr(0, 10), " 1/ 6/2028");
-
     EXPECT_FALSE(EphemerisFromDiagramText(Selection(), 0, marker).has_value());
 }
 
