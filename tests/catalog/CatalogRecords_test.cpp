@@ -186,16 +186,11 @@ TEST(RecordChecks, AsteroidFieldsWithoutAUsableNumberAreNamed)
     const std::string vesta = "     4200020220809  61.19230 151.25778 103.80081   7.14078 0.0884019  0.27151121  "
                               "3.20 0.32Vesta            \r\n";
     const std::tuple<std::size_t, const char*, const char*> cases[] = {
-        {0, "", "none"},
-        {68, "            ", "le moyen mouvement"},
-        {68, "         0.0", "le moyen mouvement"},
-        {68, "         nan", "le moyen mouvement"},
-        {68, "  0.2715x520", "le moyen mouvement"},
-        {58, " 1.0000000", "l'excentricité"},
-        {18, "   1e400  ", "l'anomalie moyenne"},
-        {80, "   nan", "la magnitude absolue"},
-        {86, "  inf", "le paramètre de pente"},
-        {10, "20221309", "l'époque"},
+        {0, "", "none"},                                   {68, "            ", "le moyen mouvement"},
+        {68, "         0.0", "le moyen mouvement"},         {68, "         nan", "le moyen mouvement"},
+        {68, "  0.2715x520", "le moyen mouvement"},         {58, " 1.0000000", "l'excentricité"},
+        {18, "   1e400  ", "l'anomalie moyenne"},           {80, "   nan", "la magnitude absolue"},
+        {86, "  inf", "le paramètre de pente"},             {10, "20221309", "l'époque"},
     };
     for (const auto& [at, field, subject] : cases) {
         std::string line = vesta;

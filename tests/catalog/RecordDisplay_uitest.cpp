@@ -143,13 +143,3 @@ TEST_F(RecordDisplay, AsteroidListChoosesCeresAndLoadsEveryChoice)
     }
     EXPECT_NO_THROW(AsteroidCatalog());
 }
-
-TEST_F(RecordDisplay, AsteroidListWithoutItsFileSaysSoAndStaysEmpty)
-{
-    TempFolder folder;
-    MessageRecorder messages;
-    CAsteroidListDlg list;
-    EXPECT_EQ(list.list()->count(), 0);
-    EXPECT_EQ(messages.Texts(), "Impossible de trouver ASTERS.DTB.");
-    EXPECT_EQ(Selection().currentAsteroid.name, "");
-}

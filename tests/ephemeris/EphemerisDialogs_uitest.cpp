@@ -167,6 +167,7 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
                                 "pas un nombre.\n\nCorrigez-la par Comètes > Base de données.");
     EXPECT_TRUE(comet.cometList()->isAncestorOf(comet.focusWidget()) && comet.result() != QDialog::Accepted);
 
+    // The asteroid list, without its file or with its line ends converted, lists nothing.
     std::string asteroids = folder.Read("ASTERS.DTB");
     std::erase(asteroids, '\r');
     folder.Write("ASTERS.DTB", asteroids);
@@ -174,6 +175,12 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
     CAsteroidListDlg list(nullptr);
     EXPECT_EQ(messages.Texts().rfind("ASTERS.DTB est endommagé : la ligne 1 ne finit pas par CR LF", 0), 0u);
     EXPECT_EQ(list.findChild<QListWidget*>()->count(), 0);
+    std::remove("ASTERS.DTB");
+    messages.Clear();
+    CAsteroidListDlg none(nullptr);
+    EXPECT_EQ(messages.Texts(), "Impossible de trouver ASTERS.DTB.");
+    EXPECT_EQ(none.findChild<QListWidget*>()->count(), 0);
+    EXPECT_EQ(Selection().currentAsteroid.name, "");
 }
 
 TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)

@@ -151,11 +151,7 @@ TEST_F(Magnitudes, OkWithALockedFileOrWithoutAChosenComet)
         EXPECT_TRUE(dialog.isVisible());
     }
     // A typed coefficient counts, checked as any number.
-    messages.Clear();
-    Type(&dialog, 1080, QStringLiteral("-4"));
-    Press(&dialog, 1);
-    EXPECT_EQ(messages.Texts(), "Erreur de saisie ! Recommencez !");
-    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1080"));
+    ExpectRefused(messages, &dialog, 1080, QStringLiteral("-4"), "Erreur de saisie ! Recommencez !");
 
     messages.Clear();
     Type(&dialog, 1080, QStringLiteral("12"));
