@@ -4,22 +4,15 @@
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CAsteroidListDlg.h"
 #include "catalog/RecordDisplayDlg.h"
-#include "catalog/SelectionState.h"
 #include "platform/DialogFrame.h"
-#include "platform/DialogSupport.h"
 #include "platform/FileError.h"
-#include "platform/Messages.h"
-#include "support/TempFolder.h"
+#include "support/DialogTestSupport.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QTest>
 #include <cmath>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -47,10 +40,8 @@ void ExpectWhole(QDialog* display)
     }
 }
 
-class RecordDisplay : public testing::Test {
+class RecordDisplay : public SelectionDialogTest {
 protected:
-    void SetUp() override { ResetSelection(); }
-    void TearDown() override { ResetSelection(); }
     QDialog owner;
 };
 
@@ -60,11 +51,10 @@ constexpr double kDegree = 0.01745329252;  // the catalogue's factor
 
 TEST_F(RecordDisplay, CometElementsInDegreesAndTheCalendar)
 {
-    CometRecord& comet = Selection().currentComet;
+    CometRecord& comet = state.currentComet;
     comet = {"C/2020 F3 (NEOWISE)", "MPC 2022", 36525.0, 37.2786 * kDegree, 61.0107 * kDegree, 128.9375 * kDegree,
              0.9991752, 0.2946349, 0, 0, 950};
     auto* display = OpenRecordDisplay<CCometElementsDlg>(&owner);
-    EXPECT_EQ(display->windowTitle(), QStringLiteral("Comète : éléments orbitaux"));
     // Day number 36525 is JD 2451545.0, 2000 January 1.5.
     EXPECT_EQ(Texts(display, {1010, 1011, 1012, 1013, 1014, 1015, 1016, 1017, 1018}),
               QStringLiteral("C/2020 F3 (NEOWISE) | MPC 2022 | 1.50000/1/2000 | 37.27860 | 61.01070 | 128.93750 | "
@@ -83,7 +73,7 @@ TEST_F(RecordDisplay, CometElementsInDegreesAndTheCalendar)
 // shows S, the prime meridian E, a damaged value "---" and no side.
 TEST_F(RecordDisplay, SiteHemispheresAndTheirEdges)
 {
-    SiteRecord& site = Selection().currentSite;
+    SiteRecord& site = state.currentSite;
     SetSiteName(site, "La Silla");
     for (const auto& [latitude, longitude, expected] :
          {std::tuple{-29.2575 * kDegree, 70.7375 / 15, "La Silla |  29°15'27\" S |  70°44'15\" O"},
@@ -109,18 +99,16 @@ TEST_F(RecordDisplay, DisplaysCloseWithTheirOwner)
 
 TEST_F(RecordDisplay, AsteroidListChoosesCeresAndLoadsEveryChoice)
 {
-    TempFolder folder;
     folder.CopySample("ASTERS.DTB");
     {
         CAsteroidListDlg list;
-        EXPECT_EQ(list.windowTitle(), QStringLiteral("Liste des astéroïdes enregistrés"));
         list.show();
         EXPECT_GE(list.width(), TitleBarWidth(&list));
         const QFontMetrics fixed(list.list()->font());
         EXPECT_GE(list.list()->viewport()->width(), fixed.horizontalAdvance(list.list()->item(0)->text() + "  "));
         ASSERT_EQ(list.list()->count(), 227);
         EXPECT_TRUE(list.list()->currentItem()->text().startsWith("Ceres"));
-        EXPECT_EQ(Selection().currentAsteroid.name, "Ceres (1)");
+        EXPECT_EQ(state.currentAsteroid.name, "Ceres (1)");
         // Sorted by name whatever the case.
         for (int row = 1; row < list.list()->count(); ++row)
             EXPECT_LE(list.list()->item(row - 1)->text().compare(list.list()->item(row)->text(), Qt::CaseInsensitive), 0);
@@ -129,17 +117,17 @@ TEST_F(RecordDisplay, AsteroidListChoosesCeresAndLoadsEveryChoice)
         EXPECT_THROW(AsteroidCatalog(), FileError);
 
         QTest::keyClicks(list.edit(), QStringLiteral("pall"));
-        EXPECT_EQ(Selection().currentAsteroid.name, "Pallas (2)");
+        EXPECT_EQ(state.currentAsteroid.name, "Pallas (2)");
         // Pallas's line of the sample catalogue, field by field.
         auto* display = OpenRecordDisplay<CAsteroidElementsDlg>(&list);
         EXPECT_EQ(Texts(display, {1030, 1018, 1022, 1023, 1012, 1013, 1014, 1015, 1024, 1025, 1026}),
                   QStringLiteral("Pallas  (2) | 2000 |  9/ 8/2022 |  315.09111 |  310.84262 |  172.91790 |   34.92714 | "
                                  " 0.2299864 |   0.21385068 |   4.12 |  0.11"));
         list.list()->setCurrentRow(0);
-        const std::string first = Selection().currentAsteroid.name;
+        const std::string first = state.currentAsteroid.name;
         EXPECT_NE(first, "Pallas (2)");
         list.reject();  // the choice stays made
-        EXPECT_EQ(Selection().currentAsteroid.name, first);
+        EXPECT_EQ(state.currentAsteroid.name, first);
     }
     EXPECT_NO_THROW(AsteroidCatalog());
 }

@@ -15,11 +15,7 @@ namespace {
 
 class Magnitudes : public SelectionDialogTest {
 protected:
-    void SetUp() override
-    {
-        SelectionDialogTest::SetUp();
-        dialog.show();
-    }
+    void SetUp() override { SelectionDialogTest::SetUp(); dialog.show(); }
 
     // Delta1, r1, m1, Delta2, r2, m2 as typed, then "Calcul des coefficients".
     void Fit(const QStringList& values)

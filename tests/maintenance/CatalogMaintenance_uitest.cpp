@@ -80,8 +80,6 @@ TEST_F(CometBase, AdditionRefusesBadValuesThenGoesLastAndBecomesTheCurrentComet)
     EXPECT_EQ(RecordBytes(state.currentComet), before.substr(420));
 
     WhenModalShown([&](QWidget* entry) {
-        EXPECT_EQ(Control<QLabel>(entry, 1107)->text(),
-                  QStringLiteral("Nouvel enregistrement de comète.\nEntrez les données suivantes :"));
         EXPECT_EQ(FieldText(entry, 1063), QStringLiteral("2000"));
         TypeNewComet(entry);
         // Refusals first, each leaving the entry open and writing nothing; an
@@ -189,9 +187,12 @@ TEST_F(CometBase, DeletionAsksFirstAndMovesTheLaterRecordsDown)
     EXPECT_EQ(folder.Read("COMETS.WDB"), "");
 }
 
-TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
+// Another program holding a catalogue: every button says so and writes
+// nothing. A missing one: the file error again, never an empty list.
+TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCataloguesAsTheyWere)
 {
-    const std::string before = SampleRecords(folder, "COMETS.WDB", 140, 3);
+    const std::string comets = SampleRecords(folder, "COMETS.WDB", 140, 3);
+    const std::string sites = SampleRecords(folder, "SITES.NDB", 64, 3);
     const auto addAndStayOpen = [] {
         WhenModalShown([](QWidget* entry) {
             TypeNewComet(entry);
@@ -200,30 +201,47 @@ TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCatalogueAsItWas)
             Press(entry, 2);
         });
     };
-    {
-        CCometBaseDlg dialog;
-        dialog.list()->setCurrentIndex(1);
-        CatalogFile lock("COMETS.WDB", CatalogFile::Mode::Read);  // as another program would
-        Press(&dialog, 1096);  // the record cannot be read: no entry opens
-        AnswerNextModal(QStringLiteral("Oui"));
-        Press(&dialog, 1097);
+    // A deletion asks first only when the list could be read.
+    const auto tryEveryButton = [&](const QDialog& cometDialog, const QDialog& siteDialog, bool asked) {
+        Press(&cometDialog, 1096);  // the record cannot be read: no entry opens
+        if (asked)
+            AnswerNextModal(QStringLiteral("Oui"));
+        Press(&cometDialog, 1097);
         addAndStayOpen();
-        Press(&dialog, 1093);
-        const std::string locked = "Une violation de partage s'est produite lors de l'accès à COMETS.WDB.";
-        EXPECT_EQ(messages.Texts(), locked + " | " + locked + " | " + locked);
-        EXPECT_EQ(dialog.list()->count(), 3);
+        Press(&cometDialog, 1093);
+        TypeSite(&siteDialog, QStringLiteral("Paris"), QStringLiteral("48.5130"), QStringLiteral("-2.2014"));
+        Press(&siteDialog, 1108);
+        if (asked)
+            AnswerNextModal(QStringLiteral("Oui"));
+        Press(&siteDialog, 1080);
+    };
+    {
+        CCometBaseDlg cometDialog;
+        CSiteBaseDlg siteDialog;
+        cometDialog.list()->setCurrentIndex(1);
+        siteDialog.list()->setCurrentIndex(2);
+        const CatalogFile cometLock("COMETS.WDB", CatalogFile::Mode::Read);
+        const CatalogFile siteLock("SITES.NDB", CatalogFile::Mode::Read);
+        tryEveryButton(cometDialog, siteDialog, true);
+        const std::string locked = "Une violation de partage s'est produite lors de l'accès à ";
+        EXPECT_EQ(messages.Texts(), locked + "COMETS.WDB. | " + locked + "COMETS.WDB. | " + locked + "COMETS.WDB. | " +
+                                        locked + "SITES.NDB. | " + locked + "SITES.NDB.");
+        EXPECT_EQ(cometDialog.list()->count() + siteDialog.list()->count(), 6);
+        EXPECT_EQ(state.siteIndex, 2);
     }
-    EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+    EXPECT_EQ(folder.Read("COMETS.WDB") + folder.Read("SITES.NDB"), comets + sites);
 
     messages.Clear();
     std::filesystem::remove(folder.path() / "COMETS.WDB");
-    CCometBaseDlg missing;
+    std::filesystem::remove(folder.path() / "SITES.NDB");
+    CCometBaseDlg cometDialog;
+    CSiteBaseDlg siteDialog;
     EXPECT_EQ(state.cometIndex, -1);
-    // Modification and Suppression read the list again, and say the file error again.
-    Press(&missing, 1096);
-    Press(&missing, 1097);
-    const std::string notFound = "Impossible de trouver COMETS.WDB.";
-    EXPECT_EQ(messages.Texts(), notFound + " | " + notFound + " | " + notFound);
+    tryEveryButton(cometDialog, siteDialog, false);
+    const std::string comet = "Impossible de trouver COMETS.WDB.", site = "Impossible de trouver SITES.NDB.";
+    EXPECT_EQ(messages.Texts(), comet + " | " + site + " | " + comet + " | " + comet + " | " + comet + " | " + site +
+                                    " | " + site);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "SITES.NDB"));
 
     // A pipe in the catalogue's place is refused at once, never waited on.
     messages.Clear();
@@ -322,35 +340,6 @@ TEST_F(SiteBase, DeletionChoosesTheFollowingSiteOrTheNewLastOne)
     Press(&empty, 1080);
     EXPECT_EQ(messages.Texts(), "La liste est vide : il n'y a aucun enregistrement à supprimer.");
     EXPECT_EQ(folder.Read("SITES.NDB"), "");
-}
-
-TEST_F(SiteBase, FileErrorsAreReportedAndWriteNothing)
-{
-    const std::string before = SampleRecords(folder, "SITES.NDB", 64, 3);
-    {
-        CSiteBaseDlg dialog;
-        dialog.list()->setCurrentIndex(2);
-        CatalogFile lock("SITES.NDB", CatalogFile::Mode::Read);
-        TypeSite(&dialog, QStringLiteral("Paris"), QStringLiteral("48.5130"), QStringLiteral("-2.2014"));
-        Press(&dialog, 1108);
-        AnswerNextModal(QStringLiteral("Oui"));
-        Press(&dialog, 1080);
-        const std::string locked = "Une violation de partage s'est produite lors de l'accès à SITES.NDB.";
-        EXPECT_EQ(messages.Texts(), locked + " | " + locked);
-        EXPECT_EQ(state.siteIndex, 2);
-        EXPECT_EQ(dialog.list()->count(), 3);
-    }
-    EXPECT_EQ(folder.Read("SITES.NDB"), before);
-
-    messages.Clear();
-    std::filesystem::remove(folder.path() / "SITES.NDB");
-    CSiteBaseDlg missing;
-    TypeSite(&missing, QStringLiteral("Paris"), QStringLiteral("48.5130"), QStringLiteral("-2.2014"));
-    Press(&missing, 1108);
-    Press(&missing, 1080);  // the file error again, not an empty list
-    const std::string notFound = "Impossible de trouver SITES.NDB.";
-    EXPECT_EQ(messages.Texts(), notFound + " | " + notFound + " | " + notFound);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "SITES.NDB"));
 }
 
 using MaintenanceCommands = AppTest;
