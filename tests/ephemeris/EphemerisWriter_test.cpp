@@ -28,15 +28,10 @@ namespace {
 // The lines of a table, each of which must end with CR LF.
 std::vector<std::string> Lines(const std::string& text)
 {
+    EXPECT_TRUE(text.ends_with("\r\n")) << "unterminated line";
     std::vector<std::string> lines;
-    for (std::size_t at = 0, end = 0; at < text.size(); at = end + 2) {
-        end = text.find("\r\n", at);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "unterminated line";
-            break;
-        }
+    for (std::size_t at = 0, end = 0; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
         lines.push_back(text.substr(at, end - at));
-    }
     return lines;
 }
 

@@ -146,45 +146,64 @@ TEST_F(CometBase, UnchangedModificationWritesBackEveryFieldAsShown)
     EXPECT_EQ(RecordAt<CometRecord>(folder.Read("COMETS.WDB"), 3).eccentricity, 0.1234568);
 }
 
+// Both catalogues from the same choices: the comet dialog then chooses the
+// last comet, the site dialog the site that followed the deleted one.
 TEST_F(CometBase, DeletionAsksFirstAndMovesTheLaterRecordsDown)
 {
-    const std::vector<std::string> names = Names(SampleRecords(folder, "COMETS.WDB", 140, 3));
+    const std::vector<std::string> comets = Names(SampleRecords(folder, "COMETS.WDB", 140, 3));
+    const std::vector<std::string> sites = SiteNames(SampleRecords(folder, "SITES.NDB", 64, 3));
     struct Case {
         std::size_t records;
         int chosen;
-        std::vector<std::string> left;
+        std::vector<int> left;
+        int cometIndex, siteIndex;
     };
-    for (const Case& c : {Case{3, 0, {names[1], names[2]}}, Case{3, 1, {names[0], names[2]}},
-                          Case{3, 2, {names[0], names[1]}}, Case{1, 0, {}}}) {
+    for (const Case& c : {Case{3, 0, {1, 2}, 1, 0}, Case{3, 1, {0, 2}, 1, 1}, Case{3, 2, {0, 1}, 1, 1},
+                          Case{1, 0, {}, -1, 0}}) {
         SCOPED_TRACE(c.chosen);
-        const std::string before = SampleRecords(folder, "COMETS.WDB", 140, c.records);
-        CCometBaseDlg dialog;
-        dialog.list()->setCurrentIndex(c.chosen);
+        const std::string before = SampleRecords(folder, "COMETS.WDB", 140, c.records) +
+                                   SampleRecords(folder, "SITES.NDB", 64, c.records);
+        CCometBaseDlg cometDialog;
+        CSiteBaseDlg siteDialog;
+        cometDialog.list()->setCurrentIndex(c.chosen);
+        siteDialog.list()->setCurrentIndex(c.chosen);
         // "Non", Escape and Enter (which answers "Non") change nothing.
         AnswerNextModal(QStringLiteral("Non"));
-        Press(&dialog, 1097);
+        Press(&siteDialog, 1080);
         WhenModalShown([](QWidget* question) { QTest::keyClick(question, Qt::Key_Escape); });
-        Press(&dialog, 1097);
+        Press(&cometDialog, 1097);
         WhenModalShown([](QWidget* question) {
             EXPECT_EQ(question->windowTitle(), QStringLiteral("Mise à jour des enregistrements"));
             QTest::keyClick(question->focusWidget(), Qt::Key_Return);
         });
-        Press(&dialog, 1097);
-        EXPECT_EQ(folder.Read("COMETS.WDB"), before);
+        Press(&cometDialog, 1097);
+        EXPECT_EQ(folder.Read("COMETS.WDB") + folder.Read("SITES.NDB"), before);
+
         AnswerNextModal(QStringLiteral("Oui"));
-        Press(&dialog, 1097);
-        EXPECT_EQ(Names(folder.Read("COMETS.WDB")), c.left);
-        const int last = static_cast<int>(c.left.size()) - 1;
-        EXPECT_EQ(dialog.list()->currentIndex(), last);
-        EXPECT_EQ(state.cometIndex, last);
+        Press(&cometDialog, 1097);
+        AnswerNextModal(QStringLiteral("Oui"));
+        Press(&siteDialog, 1080);
+        std::vector<std::string> cometsLeft, sitesLeft;
+        for (const int k : c.left) {
+            cometsLeft.push_back(comets[k]);
+            sitesLeft.push_back(sites[k]);
+        }
+        EXPECT_EQ(Names(folder.Read("COMETS.WDB")), cometsLeft);
+        EXPECT_EQ(SiteNames(folder.Read("SITES.NDB")), sitesLeft);
+        EXPECT_EQ((std::vector{state.cometIndex, cometDialog.list()->currentIndex(), state.siteIndex,
+                               siteDialog.list()->currentIndex()}),
+                  (std::vector{c.cometIndex, c.cometIndex, c.siteIndex, c.left.empty() ? -1 : c.siteIndex}));
     }
-    // Nothing left: the user is told, the file is not touched.
-    CCometBaseDlg empty;
-    Press(&empty, 1096);
-    Press(&empty, 1097);
+    // Nothing left: the user is told, the files are not touched.
+    CCometBaseDlg noComet;
+    CSiteBaseDlg noSite;
+    Press(&noComet, 1096);
+    Press(&noComet, 1097);
+    Press(&noSite, 1080);
     EXPECT_EQ(messages.Texts(), "La liste est vide : il n'y a aucun enregistrement à modifier. | "
+                                "La liste est vide : il n'y a aucun enregistrement à supprimer. | "
                                 "La liste est vide : il n'y a aucun enregistrement à supprimer.");
-    EXPECT_EQ(folder.Read("COMETS.WDB"), "");
+    EXPECT_EQ(folder.Read("COMETS.WDB") + folder.Read("SITES.NDB"), "");
 }
 
 // Another program holding a catalogue: every button says so and writes
@@ -310,36 +329,6 @@ TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNew
     EXPECT_EQ(Control<QLabel>(dialog.findChild<CSiteCoordinatesDlg*>(), 1010)->text().toStdString(),
               SiteNames(before)[1]);
     EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
-}
-
-TEST_F(SiteBase, DeletionChoosesTheFollowingSiteOrTheNewLastOne)
-{
-    const std::vector<std::string> names = SiteNames(SampleRecords(folder, "SITES.NDB", 64, 3));
-    struct Case {
-        std::size_t records;
-        int chosen;
-        std::vector<std::string> left;
-        int siteIndex;
-    };
-    for (const Case& c : {Case{3, 2, {names[0], names[1]}, 1}, Case{3, 0, {names[1], names[2]}, 0},
-                          Case{3, 1, {names[0], names[2]}, 1}, Case{1, 0, {}, 0}}) {
-        SCOPED_TRACE(c.chosen);
-        const std::string before = SampleRecords(folder, "SITES.NDB", 64, c.records);
-        CSiteBaseDlg dialog;
-        dialog.list()->setCurrentIndex(c.chosen);
-        AnswerNextModal(QStringLiteral("Non"));
-        Press(&dialog, 1080);
-        EXPECT_EQ(folder.Read("SITES.NDB"), before);
-        AnswerNextModal(QStringLiteral("Oui"));
-        Press(&dialog, 1080);
-        EXPECT_EQ(SiteNames(folder.Read("SITES.NDB")), c.left);
-        EXPECT_EQ(state.siteIndex, c.siteIndex);
-        EXPECT_EQ(dialog.list()->currentIndex(), c.left.empty() ? -1 : c.siteIndex);
-    }
-    CSiteBaseDlg empty;
-    Press(&empty, 1080);
-    EXPECT_EQ(messages.Texts(), "La liste est vide : il n'y a aucun enregistrement à supprimer.");
-    EXPECT_EQ(folder.Read("SITES.NDB"), "");
 }
 
 using MaintenanceCommands = AppTest;
