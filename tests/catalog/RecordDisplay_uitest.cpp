@@ -123,6 +123,7 @@ TEST_F(RecordDisplay, AsteroidListChoosesCeresAndLoadsEveryChoice)
         EXPECT_EQ(Texts(display, {1030, 1018, 1022, 1023, 1012, 1013, 1014, 1015, 1024, 1025, 1026}),
                   QStringLiteral("Pallas  (2) | 2000 |  9/ 8/2022 |  315.09111 |  310.84262 |  172.91790 |   34.92714 | "
                                  " 0.2299864 |   0.21385068 |   4.12 |  0.11"));
+        ExpectWhole(display);
         list.list()->setCurrentRow(0);
         const std::string first = state.currentAsteroid.name;
         EXPECT_NE(first, "Pallas (2)");

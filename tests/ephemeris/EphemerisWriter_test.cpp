@@ -50,11 +50,8 @@ void FarComet(int equinox)
 // The asteroid counterpart, elements J2000: n = 1e-9 degrees a day, a = (0.9856076686 / n)^(2/3).
 void FarAsteroid()
 {
-    Selection().currentAsteroid = AsteroidRecord{};
-    Selection().currentAsteroid.name = "Lointain (9)";
-    Selection().currentAsteroid.meanMotion = 1e-9;
-    Selection().currentAsteroid.semiMajorAxis = std::pow(0.9856076686e9, 2.0 / 3.0);
-    Selection().currentAsteroid.epoch = DayNumberFromDate(1, 1, 2000);
+    Selection().currentAsteroid = {"Lointain (9)", 9, 0, 0, 0, 0, 0, 0, 0, 1e-9, std::pow(0.9856076686e9, 2.0 / 3.0),
+                                   DayNumberFromDate(1, 1, 2000), {}};
 }
 
 // The numbers of a table line after its date, up to the first "---"; then the
