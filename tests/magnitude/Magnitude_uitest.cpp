@@ -1,23 +1,21 @@
-// The coefficient dialog and its calculator: the fit shown rounded, the
-// coefficients carried back from the calculator, and what reaches the
-// current comet's record.
+// The magnitude law's fit and its rounding; the coefficient dialog and its
+// calculator: the fit shown rounded, the coefficients carried back from the
+// calculator, and what reaches the current comet's record.
 
 #include "catalog/SelectionState.h"
 #include "magnitude/CMagnitudeCoefDlg.h"
+#include "magnitude/MagnitudeFormula.h"
 #include "platform/CatalogFile.h"
 #include "platform/Messages.h"
 #include "support/DialogTestSupport.h"
 
+#include <QLabel>
+
 namespace {
 
-class Magnitudes : public testing::Test {
+class Magnitudes : public SelectionDialogTest {
 protected:
-    void SetUp() override
-    {
-        ResetSelection();
-        dialog.show();
-    }
-    void TearDown() override { ResetSelection(); }
+    void SetUp() override { SelectionDialogTest::SetUp(); dialog.show(); }
 
     // Delta1, r1, m1, Delta2, r2, m2 as typed, then "Calcul des coefficients".
     void Fit(const QStringList& values)
@@ -28,16 +26,54 @@ protected:
         Press(&dialog, 1070);
     }
 
-    TempFolder folder;
-    MessageRecorder messages;
-    SelectionState& state = Selection();
     CMagnitudeCoefDlg dialog;
 };
 
 } // namespace
 
+// The fit on its own: the rounding, and the observations that give no usable coefficient.
+TEST(MagnitudeFormula, RoundsHToHalvesAwayFromZeroAndKToAnInteger)
+{
+    EXPECT_EQ(FirstCoefficientText(8.24), "8.0");
+    EXPECT_EQ(FirstCoefficientText(8.25), "8.5");
+    EXPECT_EQ(FirstCoefficientText(-8.25), "-8.5");
+    EXPECT_EQ(SecondCoefficientText(8.49), "8");
+    EXPECT_EQ(SecondCoefficientText(8.5), "9");
+    // Values rounding to zero carry no minus sign, which the number parser would refuse.
+    EXPECT_EQ(FirstCoefficientText(-0.2), "0.0");
+    EXPECT_EQ(SecondCoefficientText(-0.4), "0");
+}
+
+TEST(MagnitudeFormula, RefusesObservationsWithoutAUsableFit)
+{
+    EXPECT_EQ(FitMagnitudeCoefficients({1.0, 1.5, 8.0}, {2.0, 1.5, 12.0}).refusal, FitRefusal::EqualSunDistances);
+    EXPECT_EQ(FitMagnitudeCoefficients({0.0, 1.0, 8.0}, {2.0, 2.0, 12.0}).refusal, FitRefusal::NoFiniteResult);
+    EXPECT_EQ(FitMagnitudeCoefficients({1.0, 0.0, 8.0}, {2.0, 2.0, 12.0}).refusal, FitRefusal::NoFiniteResult);
+    EXPECT_EQ(FitMagnitudeCoefficients({1.0, 1.0, 1e308}, {1.0, 1.0000001, 0.0}).refusal, FitRefusal::NoFiniteResult);
+    // Fainter nearer the Sun: K about -18.3.
+    EXPECT_EQ(FitMagnitudeCoefficients({1.0, 1.0, 12.0}, {2.0, 2.0, 8.0}).refusal,
+              FitRefusal::NegativeSecondCoefficient);
+    // K = -0.4 rounds to 0 and is kept.
+    const MagnitudeFit nearZero = FitMagnitudeCoefficients({1.0, 1.0, 8.0}, {1.0, 10.0, 7.6});
+    EXPECT_EQ(nearZero.refusal, FitRefusal::None);
+    EXPECT_NEAR(nearZero.K, -0.4, 1e-12);
+    EXPECT_NEAR(CometMagnitude(nearZero.H, nearZero.K, 1.0, 10.0), 7.6, 1e-12);
+}
+
 TEST_F(Magnitudes, FitShowsRoundedResultsAndRefusalsKeepThemWithTheFocusOnTheField)
 {
+    // Each observation's three fields stand under its heading.
+    for (const QLabel* heading : dialog.findChildren<QLabel*>()) {
+        const int x = heading->geometry().center().x();
+        const std::vector<int> ids = heading->text() == "1er point"    ? std::vector{1069, 1075, 1076}
+                                     : heading->text() == "2ème point" ? std::vector{1077, 1078, 1079}
+                                                                       : std::vector<int>{};
+        for (const int id : ids) {
+            const QRect field = Control<QLineEdit>(&dialog, id)->geometry();
+            EXPECT_TRUE(field.left() <= x && x <= field.right()) << id;
+        }
+    }
+    // K = (9 - 13 - 5 log 0.5) / log 0.6 = 11.25, H = 9 - 5 log 0.5 - K log 1.2 = 9.61.
     Fit({"0.5", "1.2", "9.0", "1.0", "2.0", "13.0"});
     EXPECT_EQ(FieldText(&dialog, 1071), QStringLiteral("9.5"));
     EXPECT_EQ(FieldText(&dialog, 1080), QStringLiteral("11"));
@@ -52,16 +88,8 @@ TEST_F(Magnitudes, FitShowsRoundedResultsAndRefusalsKeepThemWithTheFocusOnTheFie
           std::tuple{1078, "1.0", "Erreur ! Les deux distances comète-Soleil doivent être différentes.\n\nRecommencez !"},
           std::tuple{1076, "16.0",
                      "Erreur ! Ces observations donnent un deuxième coefficient négatif.\n\nVérifiez-les et recommencez !"}}) {
-        SCOPED_TRACE(field);
-        const QString kept = FieldText(&dialog, field);
-        messages.Clear();
-        Type(&dialog, field, text);
-        Press(&dialog, 1070);
-        EXPECT_EQ(messages.Texts(), message);
-        EXPECT_EQ(FocusName(&dialog), QString::number(field));
-        EXPECT_EQ(Control<QLineEdit>(&dialog, field)->selectedText(), QString::fromUtf8(text));
+        ExpectRefused(messages, &dialog, field, QString::fromUtf8(text), message, 1070);
         EXPECT_EQ(FieldText(&dialog, 1071) + FieldText(&dialog, 1080), QStringLiteral("8.08"));
-        Type(&dialog, field, kept);
     }
 }
 
@@ -83,13 +111,14 @@ TEST_F(Magnitudes, CalculatorCoefficientsComeBackAndOkRewritesOnlyThemInTheRecor
     Press(&dialog, 1081);
     WhenModalShown([](QWidget* calculator) {
         EXPECT_EQ(FieldText(calculator, 1071) + " " + FieldText(calculator, 1080), QStringLiteral("8.0 8"));
-        Type(calculator, 1073, QStringLiteral("2"));
+        // Delta 1, r 2: 8.0 + 5 log 1 + 8 log 2 = 10.41; then 7.5 + 8 log 2 = 9.91.
+        Type(calculator, 1073, QStringLiteral("1"));
         Type(calculator, 1074, QStringLiteral("2"));
         Press(calculator, 1081);
-        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("11.9"));
+        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("10.4"));
         Type(calculator, 1071, QStringLiteral("7.5"));
         Press(calculator, 1081);
-        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("11.4"));
+        EXPECT_EQ(FieldText(calculator, 1075), QStringLiteral("9.9"));
         Press(calculator, 1);
     });
     Press(&dialog, 1081);
@@ -118,11 +147,7 @@ TEST_F(Magnitudes, OkWithALockedFileOrWithoutAChosenComet)
         EXPECT_TRUE(dialog.isVisible());
     }
     // A typed coefficient counts, checked as any number.
-    messages.Clear();
-    Type(&dialog, 1080, QStringLiteral("-4"));
-    Press(&dialog, 1);
-    EXPECT_EQ(messages.Texts(), "Erreur de saisie ! Recommencez !");
-    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1080"));
+    ExpectRefused(messages, &dialog, 1080, QStringLiteral("-4"), "Erreur de saisie ! Recommencez !");
 
     messages.Clear();
     Type(&dialog, 1080, QStringLiteral("12"));

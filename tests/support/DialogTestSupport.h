@@ -2,7 +2,9 @@
 // Driving Qav's dialogs in the widget tests: controls by number, the answer
 // to the next modal dialog, and catalogues cut from the samples.
 
+#include "catalog/SelectionState.h"
 #include "platform/DialogSupport.h"
+#include "platform/Messages.h"
 #include "support/TempFolder.h"
 #include "support/UiTestSupport.h"
 
@@ -22,6 +24,36 @@ inline QString FocusName(const QWidget* dialog)
 {
     return dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
 }
+
+// A refused value: `text` typed in field `id`, then `button` (OK by default)
+// shows `message` and leaves the dialog open on the field, its text selected
+// to be typed over. The field gets its former text back.
+inline void ExpectRefused(MessageRecorder& messages, QDialog* dialog, int id, const QString& text,
+                          const std::string& message, int button = 1)
+{
+    SCOPED_TRACE(text.toStdString());
+    const QString kept = FieldText(dialog, id);
+    messages.Clear();
+    Type(dialog, id, text);
+    button == 1 ? dialog->accept() : Press(dialog, button);
+    EXPECT_EQ(messages.Texts(), message);
+    EXPECT_TRUE(dialog->isVisible() && dialog->result() != QDialog::Accepted);
+    EXPECT_EQ(FocusName(dialog), QString::number(id));
+    EXPECT_EQ(Control<QLineEdit>(dialog, id)->selectedText(), text);
+    Type(dialog, id, kept);
+}
+
+// A dialog test on a temporary folder, with the shared selection at its start
+// values before and after and the messages recorded.
+class SelectionDialogTest : public testing::Test {
+protected:
+    void SetUp() override { ResetSelection(); }
+    void TearDown() override { ResetSelection(); }
+
+    TempFolder folder;
+    MessageRecorder messages;
+    SelectionState& state = Selection();
+};
 
 // Answers the next modal dialog by clicking its button that shows `text`.
 inline void AnswerNextModal(const QString& text)
