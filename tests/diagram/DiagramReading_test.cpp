@@ -186,9 +186,12 @@ TEST(Legend, TheEventUnderTheCursor)
     grid.Set(column, 0, EventCode::NightEnd);
     EXPECT_EQ(at(0), EventCode::NightEnd);
 
-    // Outside the nights of the chart.
-    EXPECT_EQ(LegendCodeAt(grid, 9, YOf(100)), -1);
+    // The top row, 359, is at y = 76; y = 75 is above the chart, y = 436 below it.
+    grid.Set(column + 1, 358, EventCode::NightStart);
+    EXPECT_EQ(LegendCodeAt(grid, XOf(column + 1), 76), EventCode::NightStart);
+    EXPECT_EQ(LegendCodeAt(grid, XOf(column + 1), 75), -1);
     EXPECT_EQ(LegendCodeAt(grid, XOf(column), 436), -1);
+    EXPECT_EQ(LegendCodeAt(grid, 9, YOf(100)), -1);
 
     EXPECT_EQ(LegendText(EventCode::Transit, kCometKind), "Passage de la comète au méridien (culmination)");
     EXPECT_EQ(LegendText(EventCode::Ascending10, kAsteroidKind),

@@ -68,8 +68,9 @@ TEST(RefineEventTime, OneStepFindsTheEventsOfAFixedStar)
     const RefinedTime set = RefineEventTime(star, transit, -0.00989, 1.0, site, +1);
     EXPECT_LT(rise.time, transit);
     EXPECT_NEAR(set.time - transit, transit - rise.time, 1e-9);
-    EXPECT_NEAR(set.time - rise.time, 2 * HourAngleHalfWidth(DirectionOf(star), -0.00989, site).hours *
-                                          kMeanPerSiderealHour, 1e-9);
+    // cos H = (-0.00989 - sin 20 sin 45) / (cos 20 cos 45) = -0.378854, H = 7.48418 h
+    // of hour angle: 2H x 0.99727 = 14.9275 hours between rise and set.
+    EXPECT_NEAR(set.time - rise.time, 14.9275, 1e-3);
     // A correction never moves a time by more than 12 sidereal hours.
     const RefinedTime far = RefineEventTime(star, transit + 30.0, -0.00989, 1.0, site, 0);
     EXPECT_NEAR(far.time, transit + 24 * kMeanPerSiderealHour, 1e-9);
