@@ -1,17 +1,6 @@
-#include <string>
-using namespace std::string_literals;
 #include "app/DocumentText.h"
 
 #include <gtest/gtest.h>
-
-TEST(DocumentText, EveryByteSavesBackAsItCame)
-{
-    std::string bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes += static_cast<char>(b);
-    bytes += "ligne\r\nseule CR\rseule LF\n\r\n\r\r\n\n\0fin"s;
-    EXPECT_EQ(DocumentTextToBytes(DocumentBytesToText(bytes)), bytes);
-}
 
 TEST(DocumentText, LineEndsBecomeLinesAndStrayBytesStayVisible)
 {

@@ -3,10 +3,10 @@
 
 #include "app/CMainFrame.h"
 #include "app/CQavApp.h"
-#include "planner/CTonightWnd.h"
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
 #include "app/Commands.h"
+#include "planner/CTonightWnd.h"
 #include "support/DiagramFixtures.h"
 #include "support/UiTestSupport.h"
 
@@ -43,13 +43,12 @@ std::vector<std::string> Menus(const QMenuBar* bar)
 
 } // namespace
 
-TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
+TEST_F(Frame, OpensWithItsTitleSizeBarsAndTheirSwitches)
 {
     ASSERT_TRUE(Start());
     EXPECT_EQ(frame().windowTitle(),
               QStringLiteral("sans nom - Ephémérides et diagrammes de visibilité de comètes et astéroïdes"));
     EXPECT_EQ(frame().size(), QSize(768, 550));
-
     QStringList buttons;
     for (QAction* button : frame().toolBar()->actions()) {
         buttons << (button->isSeparator() ? QStringLiteral("|") : button->toolTip());
@@ -57,12 +56,33 @@ TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
     }
     EXPECT_EQ(buttons.join(' '), QStringLiteral("Nouveau Ouvrir Enregistrer Imprimer | Couper Copier Coller | "
                                                 "Comètes Astéroïdes | A propos de"));
-
     EXPECT_EQ(frame().PaneText(0), QStringLiteral("Pour l'aide, appuyez sur F1"));
     EXPECT_EQ(frame().statusBar()->findChildren<QLabel*>(QRegularExpression("^pane\\d$")).size(), 4);
     EXPECT_EQ(view().lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(view().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_DOUBLE_EQ(view().tabStopDistance(), 8.0 * QFontMetricsF(view().font()).averageCharWidth());
+
+    // No split panes: F6 and Shift+F6 have no handler. No recent file yet: the grey placeholder.
+    frame().UpdateCommandUI();
+    EXPECT_FALSE(frame().action(Cmd::NextPane)->isEnabled() || frame().action(Cmd::PrevPane)->isEnabled());
+    EXPECT_FALSE(frame().OnCmdMsg(Cmd::NextPane));
+    EXPECT_FALSE(frame().action(Cmd::FileMru1)->isEnabled());
+    EXPECT_EQ(frame().action(Cmd::FileMru1)->text(), QStringLiteral("Fichier récent"));
+
+    EXPECT_TRUE(frame().action(Cmd::ViewToolbar)->isChecked());
+    frame().OnCmdMsg(Cmd::ViewToolbar);
+    frame().OnCmdMsg(Cmd::ViewStatusBar);
+    frame().UpdateCommandUI();
+    EXPECT_FALSE(frame().toolBar()->isVisible() || frame().statusBar()->isVisible());
+    EXPECT_FALSE(frame().action(Cmd::ViewToolbar)->isChecked() || frame().action(Cmd::ViewStatusBar)->isChecked());
+    frame().OnCmdMsg(Cmd::ViewToolbar);
+    EXPECT_TRUE(frame().toolBar()->isVisible());
+
+    QTest::keyClick(&view(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(messages.Texts(), "Tiroir secret de Zariz.");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.messages[0].caption, "Qav");
+    EXPECT_EQ(view().GetText(), "");
 }
 
 // Each menu of the main window and of a diagram window, item by item.
@@ -157,39 +177,23 @@ TEST_F(Frame, MenuItemsLeadToTheirDialogs)
     EXPECT_EQ(frame().PaneText(0), QStringLiteral("Pour l'aide, appuyez sur F1"));
 }
 
-TEST_F(Frame, CommandsWithoutAHandlerAreDisabled)
-{
-    ASSERT_TRUE(Start());
-    frame().UpdateCommandUI();
-    // No split panes: F6 and Shift+F6 have no handler.
-    EXPECT_FALSE(frame().action(Cmd::NextPane)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::PrevPane)->isEnabled());
-    EXPECT_FALSE(frame().OnCmdMsg(Cmd::NextPane));
-    // No recent file yet: the grey placeholder.
-    EXPECT_FALSE(frame().action(Cmd::FileMru1)->isEnabled());
-    EXPECT_EQ(frame().action(Cmd::FileMru1)->text(), QStringLiteral("Fichier récent"));
-}
-
 TEST_F(Frame, EditCommandsFollowTheSelectionClipboardAndUndo)
 {
     ASSERT_TRUE(Start());
+    const auto enabled = [this](int id) {
+        frame().UpdateCommandUI();
+        return frame().action(id)->isEnabled();
+    };
     QApplication::clipboard()->clear();
     view().SetText("abc def");
-    frame().UpdateCommandUI();
-    EXPECT_FALSE(frame().action(Cmd::EditCut)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::EditCopy)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::EditPaste)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::EditUndo)->isEnabled());
-
+    for (const int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditUndo})
+        EXPECT_FALSE(enabled(id)) << id;
     view().selectAll();
-    frame().UpdateCommandUI();
-    EXPECT_TRUE(frame().action(Cmd::EditCopy)->isEnabled());
+    EXPECT_TRUE(enabled(Cmd::EditCopy));
     frame().OnCmdMsg(Cmd::EditCut);
     EXPECT_EQ(view().GetText(), "");
     EXPECT_TRUE(doc().IsModified());
-    frame().UpdateCommandUI();
-    EXPECT_TRUE(frame().action(Cmd::EditPaste)->isEnabled());
-    EXPECT_TRUE(frame().action(Cmd::EditUndo)->isEnabled());
+    EXPECT_TRUE(enabled(Cmd::EditPaste) && enabled(Cmd::EditUndo));
     frame().OnCmdMsg(Cmd::EditUndo);
     EXPECT_EQ(view().GetText(), "abc def");
     view().moveCursor(QTextCursor::End);
@@ -201,31 +205,4 @@ TEST_F(Frame, EditCommandsFollowTheSelectionClipboardAndUndo)
     view().SetText("");
     frame().OnCmdMsg(Cmd::EditPaste);
     EXPECT_EQ(view().GetText(), "? \x80");
-}
-
-TEST_F(Frame, SecretDrawerAnswersItsKeysInTheMainWindow)
-{
-    ASSERT_TRUE(Start());
-    QTest::keyClick(&view(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Tiroir secret de Zariz.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(messages.messages[0].caption, "Qav");
-    EXPECT_EQ(view().GetText(), "");
-}
-
-TEST_F(Frame, ToolbarAndStatusBarCanBeHiddenAndShown)
-{
-    ASSERT_TRUE(Start());
-    frame().UpdateCommandUI();
-    EXPECT_TRUE(frame().action(Cmd::ViewToolbar)->isChecked());
-    frame().OnCmdMsg(Cmd::ViewToolbar);
-    frame().OnCmdMsg(Cmd::ViewStatusBar);
-    frame().UpdateCommandUI();
-    EXPECT_FALSE(frame().toolBar()->isVisible());
-    EXPECT_FALSE(frame().statusBar()->isVisible());
-    EXPECT_FALSE(frame().action(Cmd::ViewToolbar)->isChecked());
-    EXPECT_FALSE(frame().action(Cmd::ViewStatusBar)->isChecked());
-    frame().OnCmdMsg(Cmd::ViewToolbar);
-    EXPECT_TRUE(frame().toolBar()->isVisible());
 }

@@ -11,19 +11,11 @@
 namespace {
 
 const QStringList kTopics = {
-    "Aide de Qav - frameset.htm",
-    "Ephémérides de Comètes - frameset.htm",
-    "Ephémérides d'Astéroïdes - frameset.htm",
-    "Visibilité des Comètes - frameset.htm",
-    "Visibilité des Astéroïdes - frameset.htm",
-    "Diagrammes de visibilité - frameset.htm",
-    "Magnitudes visuelles.htm",
-    "Base de données des Comètes - frameset.htm",
-    "Base de données des Sites - frameset.htm",
-    "Ce soir - frameset.htm",
-    "Importation des éléments de comètes.htm",
-    "Importation des éléments d'astéroïdes.htm",
-};
+    "Aide de Qav - frameset.htm", "Ephémérides de Comètes - frameset.htm", "Ephémérides d'Astéroïdes - frameset.htm",
+    "Visibilité des Comètes - frameset.htm", "Visibilité des Astéroïdes - frameset.htm",
+    "Diagrammes de visibilité - frameset.htm", "Magnitudes visuelles.htm", "Base de données des Comètes - frameset.htm",
+    "Base de données des Sites - frameset.htm", "Ce soir - frameset.htm", "Importation des éléments de comètes.htm",
+    "Importation des éléments d'astéroïdes.htm"};
 
 } // namespace
 

@@ -66,14 +66,10 @@ protected:
 TEST_F(DiagramDialogs, CometDialogChoosesTheLastCometAndTheFirstSite)
 {
     CCometDiagramDlg dialog(nullptr, QString(), kCometTitle);
-    EXPECT_EQ(dialog.windowTitle(), kCometTitle);
-    EXPECT_EQ(dialog.cometList()->objectName(), QStringLiteral("1043"));
     EXPECT_EQ(dialog.cometList()->count(), 24);
-    EXPECT_EQ(dialog.cometList()->currentIndex(), 23);
     EXPECT_EQ(Selection().cometIndex, 23);
     EXPECT_EQ(CometName(Selection().currentComet), "2I/Borisov");
     EXPECT_EQ(dialog.siteList()->count(), 17);
-    EXPECT_EQ(Selection().siteIndex, 0);
     EXPECT_EQ(SiteName(Selection().currentSite), "Paris - Observatoire");
     EXPECT_TRUE(dialog.siteList()->itemText(0).endsWith(QStringLiteral("1    Paris - Observatoire")));
     EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
@@ -94,14 +90,10 @@ TEST_F(DiagramDialogs, CometDialogChoosesTheLastCometAndTheFirstSite)
     Control<QPushButton>(&dialog, 2)->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(Selection().diagramOpening);
-    EXPECT_EQ(Selection().cometIndex, 4);
-    EXPECT_EQ(Selection().siteIndex, 16);
 
     // The next dialog comes back to them.
     CCometDiagramDlg again(nullptr, QStringLiteral("3/2024"), kNewTitle);
-    EXPECT_EQ(again.windowTitle(), kNewTitle);
-    EXPECT_EQ(again.cometList()->currentIndex(), 4);
-    EXPECT_EQ(again.siteList()->currentIndex(), 16);
+    EXPECT_TRUE(again.cometList()->currentIndex() == 4 && again.siteList()->currentIndex() == 16);
 }
 
 // The month's refusals (each reading is tested with ReadDiagramMonth); OK
@@ -147,21 +139,16 @@ TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
     SetCometName(Selection().currentComet, "Une comète d'avant");
     CCometDiagramDlg dialog(nullptr, QStringLiteral("1/2025"), kCometTitle);
     EXPECT_TRUE(messages.messages.empty());  // nothing read at index -1
-    EXPECT_EQ(dialog.cometList()->count(), 0);
     EXPECT_EQ(Selection().cometIndex, -1);
-    EXPECT_EQ(dialog.siteList()->count(), 17);
-
     EXPECT_FALSE(Ok(dialog, QStringLiteral("1/2025")));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].caption, "Erreur !");
-    EXPECT_NE(messages.messages[0].text.find("Le catalogue des comètes est vide"), std::string::npos);
+    EXPECT_EQ(messages.Texts().rfind("Le catalogue des comètes est vide", 0), 0u) << messages.Texts();
     EXPECT_FALSE(Selection().diagramOpening);
 
     // A catalogue that cannot be read is not called empty.
     messages.Clear();
     std::filesystem::remove(folder.path() / "COMETS.WDB");
     CCometDiagramDlg missing(nullptr, QStringLiteral("1/2025"), kCometTitle);
-    EXPECT_EQ(missing.siteList()->count(), 17);
+    EXPECT_EQ(missing.siteList()->count(), 17);  // the sites are listed all the same
     EXPECT_FALSE(Ok(missing, QStringLiteral("1/2025")));
     EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : "
                                 "aucun diagramme n'est possible.\nVérifiez le fichier COMETS.WDB, puis recommencez.");
@@ -186,8 +173,7 @@ TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)
         EXPECT_TRUE(first.asteroidName()->text().isEmpty());
         // No asteroid: that message comes first, whatever the month.
         EXPECT_FALSE(Ok(first, QStringLiteral("99/x")));
-        ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text, "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
+        EXPECT_EQ(messages.Texts(), "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
         EXPECT_EQ(first.focusWidget(), first.selectionButton());
         Control<QPushButton>(&first, 9)->click();
         EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Astéroïdes - frameset.htm"));
