@@ -100,20 +100,12 @@ TEST_F(DiagramWindow, OpensWithItsBarsAndChartAndShowsTheLastDiagramEverywhere)
     for (const int id : {Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::DiagramClose})
         EXPECT_FALSE(first->action(id)->isEnabled()) << id;
 
-    // The chart at the client origin; 1 January and 1 February 2025 at x = 11
-    // and 73; the mean new moon of 29 January (29 days after 31 December) at
-    // x = 11 + 2 x 29; no 29 February: the frame ends at 745.
+    // The chart at the client origin (the picture itself is ComputeDiagram's,
+    // shown pixel for pixel as the clicks' test checks): 1 February 2025 at x = 73.
     EXPECT_EQ(view->mapTo(first, QPoint(0, 0)).x(), 0);
     const QImage january = Shown(view);
-    EXPECT_EQ(january.pixel(0, 0), Colour(DiagramColour::Background));
-    EXPECT_EQ(january.pixel(300, 448), Colour(DiagramColour::Box));
-    EXPECT_EQ(january.pixel(11, 430), Colour(DiagramColour::MonthLine));
     EXPECT_EQ(january.pixel(73, 430), Colour(DiagramColour::MonthLine));
     EXPECT_EQ(january.pixel(74, 430), Colour(DiagramColour::Chart));
-    for (const int y : {75, 84, 425, 434})
-        EXPECT_EQ(january.pixel(69, y), Colour(DiagramColour::NewMoon)) << y;
-    EXPECT_NE(january.pixel(744, 300), Colour(DiagramColour::Background));
-    EXPECT_EQ(january.pixel(746, 300), Colour(DiagramColour::Background));
     // "Arial" is Liberation Sans, in cells of 14 and 16 pixels.
     EXPECT_EQ(QFontInfo(DiagramQFont(DiagramFont::Label)).family(), QStringLiteral("Liberation Sans"));
     QImage image = MakeDiagramImage();
