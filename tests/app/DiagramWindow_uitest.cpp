@@ -99,6 +99,8 @@ TEST_F(DiagramWindow, OpensWithItsBarsAndChartAndShowsTheLastDiagramEverywhere)
     first->UpdateCommandUI();
     for (const int id : {Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::DiagramClose})
         EXPECT_FALSE(first->action(id)->isEnabled()) << id;
+    for (const int id : {Cmd::FilePrintSetup, Cmd::EphemerisFromDiagram, Cmd::DiagramNextMonth, Cmd::DiagramNew})
+        EXPECT_TRUE(first->action(id)->isEnabled()) << id;
 
     // The chart at the client origin (the picture itself is ComputeDiagram's,
     // shown pixel for pixel as the clicks' test checks): 1 February 2025 at x = 73.
