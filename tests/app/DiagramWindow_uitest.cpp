@@ -74,8 +74,8 @@ protected:
     {
         for (; column < 360; ++column)
             for (int row = 20; row < 340; ++row)
-                if (TheEventGrid().At(column, row) == code && LegendCodeAt(TheEventGrid(), ColumnX(column), RowY(row)) == code)
-                    return {ColumnX(column), RowY(row)};
+                if (TheEventGrid().At(column, row) == code && LegendCodeAt(TheEventGrid(), 2 * column + 9, 435 - row) == code)
+                    return {2 * column + 9, 435 - row};
         return {};
     }
 };
