@@ -7,7 +7,6 @@
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
 #include "catalog/SelectionState.h"
-#include "core/EphemerisRequest.h"
 #include "diagram/ChartDrawing.h"
 #include "diagram/EventGrid.h"
 #include "diagram/Legend.h"
@@ -23,7 +22,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -115,10 +113,15 @@ TEST_F(DiagramWindow, OpensWithItsBarsAndChartAndShowsTheLastDiagramEverywhere)
     EXPECT_EQ(canvas.GetTextExtent("Jan. 2025").height, 14);
     canvas.SelectFont(DiagramFont::Title);
     EXPECT_EQ(canvas.GetTextExtent("Comète : 2P/Encke").height, 16);
-    // One point is one pixel.
+    // One point is one pixel; a vertical line one pixel wide, its end left out.
     canvas.SetPixel(5, 5, DiagramColour::Transit);
+    canvas.SelectPen(DiagramColour::Transit);
+    canvas.MoveTo(3, 20);
+    canvas.LineTo(3, 10);
     EXPECT_EQ(image.pixel(5, 5), Colour(DiagramColour::Transit));
     EXPECT_EQ(image.pixel(5, 6), Colour(DiagramColour::Background));
+    EXPECT_TRUE(image.pixel(3, 11) == Colour(DiagramColour::Transit) && image.pixel(3, 20) == Colour(DiagramColour::Transit));
+    EXPECT_TRUE(image.pixel(3, 10) != Colour(DiagramColour::Transit) && image.pixel(4, 15) != Colour(DiagramColour::Transit));
 
     // A second window from the toolbar's button: both show the last diagram;
     // closing one leaves the other.

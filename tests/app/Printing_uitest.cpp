@@ -78,6 +78,9 @@ TEST_F(Printing, EveryLineWholeAtTheLargestSizeThatFits)
         const TextPrintout printout(view().toPlainText(), view().font(), view().logicalDpiY(), doc().GetTitle(),
                                     printer);
         EXPECT_EQ(printout.font().pixelSize(), paper.pixels);
+        // A line too long for any size prints at 5 points no less: 5 x 1200 / 72 = 83 pixels.
+        const QString wide(2000, 'x');
+        EXPECT_EQ(TextPrintout(wide, view().font(), view().logicalDpiY(), "", printer).font().pixelSize(), 83);
         const double scale = 96.0 / 1200.0;
         for (int page = 0; page < paper.pages; ++page) {
             QImage image(qRound(printer.width() * scale) + 100, qRound(printer.height() * scale), QImage::Format_RGB32);

@@ -26,6 +26,7 @@ TEST(StartOptions, PassOnWhatQtAndTheCommandLineRead)
         {{"qav", "-platform", "offscreen", "-P", "a.qav", "--style=fusion", "--dir=b"}, -1, "b",
          {"qav", "-platform", "offscreen", "-P", here + "a.qav", "--style=fusion"}},
         {{"qav", "-pt", "a.qav", "Bureau", "/p", "/x/b.qav"}, -1, "", {"qav", "-pt", here + "a.qav", "Bureau", "/p", "/x/b.qav"}},
+        {{"qav", "-style", "fusion", "b.qav"}, -1, "", {"qav", "-style", "fusion", here + "b.qav"}},
         {{"qav", "--dir"}, 2, "", {}},
         {{"qav", "a.qav", "-z"}, 2, "", {}},
         {{"qav", "-z", "--help"}, 2, "", {}},

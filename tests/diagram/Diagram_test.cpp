@@ -206,12 +206,14 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
             found = found || diagram.grid.At(column, row) == pin.code;
         EXPECT_TRUE(found) << "day " << pin.day << " " << pin.h << ":" << pin.m << " code " << pin.code;
     };
-    // Astronomical night at Paris, 2025: 15 January 18:14:58 to 16 January
+    // Astronomical night at Paris: 30 December 2024 17:58:40 to 31 December
+    // 05:48:24 (the first night, estimated once); 2025: 15 January 18:14:58 to 16 January
     // 05:45:14; 20 May 22:15:10 to 21 May 01:18:52; 11 June 23:44:05 to
     // 23:56:44; none from the evening of 12 June to that of 29 June; 30 June
     // 23:41:06 to 1 July 00:08:02; 15 October 18:45:34.
     const auto paris = Compute(PolarComet(false), Paris(), 1, 2025);
-    for (const Pin& pin : {Pin{15, 18, 14, 58, EventCode::NightStart}, Pin{16, 5, 45, 14, EventCode::NightEnd},
+    for (const Pin& pin : {Pin{-1, 17, 58, 40, EventCode::NightStart}, Pin{0, 5, 48, 24, EventCode::NightEnd},
+                           Pin{15, 18, 14, 58, EventCode::NightStart}, Pin{16, 5, 45, 14, EventCode::NightEnd},
                            Pin{140, 22, 15, 10, EventCode::NightStart}, Pin{141, 1, 18, 52, EventCode::NightEnd},
                            Pin{162, 23, 44, 5, EventCode::NightStart}, Pin{162, 23, 56, 44, EventCode::NightEnd},
                            Pin{181, 23, 41, 6, EventCode::NightStart}, Pin{182, 0, 8, 2, EventCode::NightEnd},
