@@ -421,10 +421,8 @@ TEST(InstantView, ThePoleStarAndTheSunWhereTheyShouldBe)
     // (PyEphem 4.1.4, no refraction); an object at the pole due north, as
     // high as the latitude.
     const CometRecord comet = PolarComet(true);
-    const AsteroidRecord noAsteroid;
-    const DiagramObject object(kCometKind, comet, noAsteroid);
-    EphemerisRequest request{1, 3, 2025, 0, 1, 0};
-    const InstantViewResult view = InstantView(object, Tromso(), request, 20, 10, 44);
+    const InstantViewResult view =
+        InstantView(DiagramObject(kCometKind, comet, kNoAsteroid), Tromso(), {1, 3, 2025, 0, 1, 0}, 20, 10, 44);
     EXPECT_NEAR(view.sunAltitude / kDegree, 20.364, 0.05);
     EXPECT_NEAR(view.sunAzimuth / kDegree, -2.020, 0.1);
     EXPECT_NEAR(view.objectAltitude / kDegree, 69.65, 0.5);
@@ -441,18 +439,16 @@ TEST(InstantView, ThePoleStarAndTheSunWhereTheyShouldBe)
 // once from a rough estimate.
 TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
 {
-    const CometRecord noComet{};
     const AsteroidRecord vesta = Vesta();
     const CometRecord ponsBrooks = PonsBrooks();
-    const AsteroidRecord noAsteroid;
     struct Case {
         DiagramObject object;
         SiteRecord site;
         int month, year;
     };
-    const Case cases[] = {{{kAsteroidKind, noComet, vesta}, MaunaKea(), 8, 2022},
-                          {{kAsteroidKind, noComet, vesta}, Paris(), 1, 2023},
-                          {{kCometKind, ponsBrooks, noAsteroid}, HauteProvence(), 1, 2024}};
+    const Case cases[] = {{{kAsteroidKind, kNoComet, vesta}, MaunaKea(), 8, 2022},
+                          {{kAsteroidKind, kNoComet, vesta}, Paris(), 1, 2023},
+                          {{kCometKind, ponsBrooks, kNoAsteroid}, HauteProvence(), 1, 2024}};
     const double altitude[7] = {-34 / 60.0, 0, -34 / 60.0, 10.0, 10.0, -18.0, -18.0};  // degrees
     for (const Case& c : cases) {
         const auto diagram = Compute(c.object, c.site, c.month, c.year);
@@ -484,11 +480,10 @@ TEST(DiagramObject, AsteroidMagnitudeAtOpposition)
 {
     // Sun, Earth and asteroid in line, the asteroid 2 AU from the Sun and 1
     // from the Earth: no phase, H + 5 log10(2).
-    const CometRecord noComet{};
     AsteroidRecord ceres;
     ceres.absoluteMagnitude = 3.34f;
     ceres.slopeParameter = 0.12f;
-    const DiagramObject object(kAsteroidKind, noComet, ceres);
+    const DiagramObject object(kAsteroidKind, kNoComet, ceres);
     EXPECT_NEAR(object.Magnitude({1, 0, 0}, {-1, 0, 0}, 2.0, 1.0), 3.34 + 5 * std::log10(2.0), 1e-6);
     // A body in line with the Sun beyond it would be seen at no phase either;
     // rounding must not turn the phase into NaN.
