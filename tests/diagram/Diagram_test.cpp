@@ -31,18 +31,6 @@ constexpr double kDegree = 0.017453292519943295;
 int X(int column) { return 2 * column + 9; }
 int Y(int row) { return 435 - row; }
 
-Vec3 Direction(double rightAscensionHours, double declinationDegrees)
-{
-    const double a = rightAscensionHours * 15 * kDegree;
-    const double d = declinationDegrees * kDegree;
-    return {std::cos(d) * std::cos(a), std::cos(d) * std::sin(a), std::sin(d)};
-}
-
-SiteFrame Site(double longitudeHours, double latitudeDegrees)
-{
-    return {longitudeHours, std::sin(latitudeDegrees * kDegree), std::cos(latitudeDegrees * kDegree)};
-}
-
 struct Diagram {
     EventGrid grid;
     RecordingCanvas canvas;
@@ -116,31 +104,6 @@ TEST(SplitTime, EveryTimeFallsInARowOfItsNight)
     EXPECT_FALSE(SplitTime(std::numeric_limits<double>::quiet_NaN()));
     EXPECT_FALSE(SplitTime(std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(SplitTime(1e300));
-}
-
-TEST(RefineEventTime, OneStepFindsTheEventsOfAFixedStar)
-{
-    // A star at RA 6h, dec +20, from a site 2h west, 45 N, on a day whose
-    // sidereal time at 0h UT is 1h: it transits at 6h of local, 8h of
-    // Greenwich sidereal time, 7 sidereal hours after 0h UT.
-    const SiteFrame site = Site(2.0, 45.0);
-    const Vec3 star = Direction(6.0, 20.0);
-    const double transit = 7.0 * kMeanPerSiderealHour;
-    for (const double start : {transit - 5.0, transit + 3.0, transit + 11.0}) {
-        const RefinedTime refined = RefineEventTime(star, start, -0.00989, 1.0, site, 0);
-        EXPECT_NEAR(refined.time, transit, 1e-9) << start;
-    }
-    // The rise comes before the transit, the set after it, symmetrically.
-    const RefinedTime rise = RefineEventTime(star, transit, -0.00989, 1.0, site, -1);
-    const RefinedTime set = RefineEventTime(star, transit, -0.00989, 1.0, site, +1);
-    EXPECT_LT(rise.time, transit);
-    EXPECT_NEAR(set.time - transit, transit - rise.time, 1e-9);
-    // cos H = (-0.00989 - sin 20 sin 45) / (cos 20 cos 45) = -0.378854, H = 7.48418 h
-    // of hour angle: 2H x 0.99727 = 14.9275 hours between rise and set.
-    EXPECT_NEAR(set.time - rise.time, 14.9275, 1e-3);
-    // A correction never moves a time by more than 12 sidereal hours.
-    const RefinedTime far = RefineEventTime(star, transit + 30.0, -0.00989, 1.0, site, 0);
-    EXPECT_NEAR(far.time, transit + 24 * kMeanPerSiderealHour, 1e-9);
 }
 
 TEST(ComfortableWindows, MeetTheTenDegreeArcWhicheverRecordHoldsTheNight)
