@@ -1,21 +1,27 @@
 // The main window: its size, title, menus, toolbar, status bar, accelerators,
-// and how commands are routed and disabled.
+// how commands are routed and disabled, and its help.
 
 #include "app/CMainFrame.h"
+#include "app/CQavApp.h"
 #include "app/CQavDoc.h"
 #include "app/CQavView.h"
 #include "app/Commands.h"
+#include "planner/CTonightWnd.h"
+#include "platform/HelpTopic.h"
 #include "support/DiagramFixtures.h"
 #include "support/UiTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <set>
 
@@ -38,41 +44,55 @@ std::vector<std::string> Menus(const QMenuBar* bar)
     return menus;
 }
 
+const QStringList kTopics = {
+    "Aide de Qav - frameset.htm", "Ephémérides de Comètes - frameset.htm", "Ephémérides d'Astéroïdes - frameset.htm",
+    "Visibilité des Comètes - frameset.htm", "Visibilité des Astéroïdes - frameset.htm",
+    "Diagrammes de visibilité - frameset.htm", "Magnitudes visuelles.htm", "Base de données des Comètes - frameset.htm",
+    "Base de données des Sites - frameset.htm", "Ce soir - frameset.htm", "Importation des éléments de comètes.htm",
+    "Importation des éléments d'astéroïdes.htm"};
+
 } // namespace
 
-TEST_F(Frame, OpensWithItsTitleSizeMenusAndBars)
+TEST_F(Frame, OpensWithItsTitleSizeBarsAndTheirSwitches)
 {
     ASSERT_TRUE(Start());
     EXPECT_EQ(frame().windowTitle(),
               QStringLiteral("sans nom - Ephémérides et diagrammes de visibilité de comètes et astéroïdes"));
     EXPECT_EQ(frame().size(), QSize(768, 550));
-
-    QStringList tooltips;
-    int separators = 0;
+    QStringList buttons;
     for (QAction* button : frame().toolBar()->actions()) {
-        if (button->isSeparator())
-            ++separators;
-        else
-            tooltips << button->toolTip();
-    }
-    EXPECT_EQ(tooltips, (QStringList{"Nouveau", "Ouvrir", "Enregistrer", "Imprimer", "Couper", "Copier", "Coller",
-                                     "Comètes", "Astéroïdes", "A propos de"}));
-    EXPECT_EQ(separators, 3);
-    for (QAction* button : frame().toolBar()->actions())
+        buttons << (button->isSeparator() ? QStringLiteral("|") : button->toolTip());
         EXPECT_TRUE(button->isSeparator() || !button->icon().isNull()) << button->toolTip().toStdString();
-
+    }
+    EXPECT_EQ(buttons.join(' '), QStringLiteral("Nouveau Ouvrir Enregistrer Imprimer | Couper Copier Coller | "
+                                                "Comètes Astéroïdes | A propos de"));
     EXPECT_EQ(frame().PaneText(0), QStringLiteral("Pour l'aide, appuyez sur F1"));
-    const auto panes = frame().statusBar()->findChildren<QLabel*>(QRegularExpression("^pane\\d$"));
-    EXPECT_EQ(panes.size(), 4);
-    const QStringList indicators = {"MAJ", "NUM", "DEF"};
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_TRUE(frame().PaneText(i).isEmpty() || frame().PaneText(i) == indicators[i - 1]);
-
-    EXPECT_EQ(view().font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(view().font().pixelSize(), 15);
+    EXPECT_EQ(frame().statusBar()->findChildren<QLabel*>(QRegularExpression("^pane\\d$")).size(), 4);
     EXPECT_EQ(view().lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(view().horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_DOUBLE_EQ(view().tabStopDistance(), 8.0 * QFontMetricsF(view().font()).averageCharWidth());
+
+    // No split panes: F6 and Shift+F6 have no handler. No recent file yet: the grey placeholder.
+    frame().UpdateCommandUI();
+    EXPECT_FALSE(frame().action(Cmd::NextPane)->isEnabled() || frame().action(Cmd::PrevPane)->isEnabled());
+    EXPECT_FALSE(frame().OnCmdMsg(Cmd::NextPane));
+    EXPECT_FALSE(frame().action(Cmd::FileMru1)->isEnabled());
+    EXPECT_EQ(frame().action(Cmd::FileMru1)->text(), QStringLiteral("Fichier récent"));
+
+    EXPECT_TRUE(frame().action(Cmd::ViewToolbar)->isChecked());
+    frame().OnCmdMsg(Cmd::ViewToolbar);
+    frame().OnCmdMsg(Cmd::ViewStatusBar);
+    frame().UpdateCommandUI();
+    EXPECT_FALSE(frame().toolBar()->isVisible() || frame().statusBar()->isVisible());
+    EXPECT_FALSE(frame().action(Cmd::ViewToolbar)->isChecked() || frame().action(Cmd::ViewStatusBar)->isChecked());
+    frame().OnCmdMsg(Cmd::ViewToolbar);
+    EXPECT_TRUE(frame().toolBar()->isVisible());
+
+    QTest::keyClick(&view(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(messages.Texts(), "Tiroir secret de Zariz.");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.messages[0].caption, "Qav");
+    EXPECT_EQ(view().GetText(), "");
 }
 
 // Each menu of the main window and of a diagram window, item by item.
@@ -107,65 +127,78 @@ TEST_F(Frame, EachMenuHoldsItsItemsInOrder)
     EXPECT_EQ(Menus(app().diagramFrames().front()->menuBar()), diagram);
 }
 
-TEST_F(Frame, EveryMenuCommandHasItsPromptAndNumber)
+// Each item of the Comets, Asteroids, Sites and ? menus, and the toolbar's
+// two object buttons, open the dialog or window their names promise.
+TEST_F(Frame, MenuItemsLeadToTheirDialogs)
 {
+    for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
+        folder.CopySample(name);
     ASSERT_TRUE(Start());
-    const std::set<int> expected = {57600, 57601, 57603, 57604, 57607, 57609, 57606, 57616, 57665, 57643,
-                                    57633, 57635, 57634, 57637, 59392, 59393, 32771, 32773, 32774, 32809,
-                                    32805, 32778, 32779, 32808, 57664, 57670, 32782, 32783, 32807, 57680, 57681};
-    for (const int id : expected) {
-        QAction* command = frame().action(id);
-        ASSERT_NE(command, nullptr) << id;
-        EXPECT_EQ(command->data().toInt(), id);
-        EXPECT_TRUE(id == Cmd::SecretDrawer || !CommandPrompt(id).isEmpty()) << id;
-        EXPECT_EQ(command->statusTip(), CommandPrompt(id));
+    const auto item = [this](const QString& menu, const QString& text) -> QAction* {
+        for (QAction* entry : frame().menuBar()->actions())
+            if (entry->text() == menu)
+                for (QAction* action : entry->menu()->actions())
+                    if (action->text() == text)
+                        return action;
+        return nullptr;
+    };
+    const QList<QAction*> buttons = frame().toolBar()->actions();  // as the first test lists them
+    const QString comets = QStringLiteral("&Comètes"), asteroids = QStringLiteral("As&téroïdes");
+    const std::pair<QAction*, QString> leads[] = {
+        {item(comets, "&Éphéméride"), "Comète : initialisation d'une éphéméride"},
+        {item(comets, "&Visibilité"), "Comète : Initialisation d'un diagramme de visibilité"},
+        {buttons[9], "Comète : Initialisation d'un diagramme de visibilité"},
+        {item(comets, "&Base de données"), "Gestion de la base de données des comètes"},
+        {item(comets, "&Importer des éléments…"), "Comètes : importation d'éléments"},
+        {item(comets, "&Magnitudes"), "Calcul des coefficients de la formule des magnitudes"},
+        {item(asteroids, "&Éphéméride"), "Astéroïde : initialisation d'une éphéméride"},
+        {item(asteroids, "&Visibilité"), "Astéroïde : initialisation d'un diagramme de visibilité"},
+        {buttons[10], "Astéroïde : initialisation d'un diagramme de visibilité"},
+        {item(asteroids, "&Importer des éléments…"), "Astéroïdes : importation d'éléments"},
+        {item("&Sites", "&Base de données"), "Gestion de la base de données des sites"},
+        {item("&?", "&A propos de Qav..."), "A propos de Qav"},
+    };
+    for (const auto& [action, title] : leads) {
+        ASSERT_NE(action, nullptr) << title.toStdString();
+        QString shown;
+        WhenModalShown([&shown](QWidget* dialog) {
+            shown = dialog->windowTitle();
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        action->trigger();
+        EXPECT_EQ(shown, title);
+        QApplication::processEvents();
     }
-    EXPECT_EQ(CommandPrompt(Cmd::CometEphemeris), QStringLiteral("Calcul d'une éphéméride"));
-    EXPECT_EQ(CommandPrompt(Cmd::CometVisibilityButton), QStringLiteral("Affiche la liste des comètes enregistrées"));
-    EXPECT_EQ(CommandTooltip(Cmd::CometVisibilityButton), QStringLiteral("Comètes"));
-    EXPECT_EQ(frame().action(Cmd::EditClearAll)->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
-    EXPECT_EQ(frame().action(Cmd::EditUndo)->shortcuts(),
-              (QList<QKeySequence>{QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
-    EXPECT_EQ(frame().action(Cmd::AppExit)->shortcut(), QKeySequence(Qt::Key_Escape));
-}
+    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
+    item("&Sites", "&Ce soir…")->trigger();
+    ASSERT_NE(app().tonightWindow(), nullptr);
+    EXPECT_EQ(app().tonightWindow()->windowTitle(), QStringLiteral("Ce soir"));
 
-TEST_F(Frame, CommandsWithoutAHandlerAreDisabled)
-{
-    ASSERT_TRUE(Start());
-    frame().UpdateCommandUI();
-    // No split panes: F6 and Shift+F6 have no handler.
-    EXPECT_FALSE(frame().action(Cmd::NextPane)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::PrevPane)->isEnabled());
-    for (const int id : {Cmd::CometEphemeris, Cmd::CometVisibility, Cmd::CometBase, Cmd::Magnitudes,
-                         Cmd::AsteroidEphemeris, Cmd::AsteroidVisibility, Cmd::SiteBase, Cmd::Tonight, Cmd::FileNew,
-                         Cmd::FileSave, Cmd::FilePrint, Cmd::ViewFont, Cmd::Help, Cmd::AppAbout})
-        EXPECT_TRUE(frame().action(id)->isEnabled()) << id;
-    EXPECT_FALSE(frame().OnCmdMsg(Cmd::NextPane));
-    // No recent file yet: the grey placeholder.
-    EXPECT_FALSE(frame().action(Cmd::FileMru1)->isEnabled());
-    EXPECT_EQ(frame().action(Cmd::FileMru1)->text(), QStringLiteral("Fichier récent"));
+    // An item's prompt shows in the status bar while it is hovered.
+    item(comets, "&Éphéméride")->showStatusText(&frame());
+    EXPECT_EQ(frame().PaneText(0), QStringLiteral("Calcul d'une éphéméride"));
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(&frame(), &none);
+    EXPECT_EQ(frame().PaneText(0), QStringLiteral("Pour l'aide, appuyez sur F1"));
 }
 
 TEST_F(Frame, EditCommandsFollowTheSelectionClipboardAndUndo)
 {
     ASSERT_TRUE(Start());
+    const auto enabled = [this](int id) {
+        frame().UpdateCommandUI();
+        return frame().action(id)->isEnabled();
+    };
     QApplication::clipboard()->clear();
     view().SetText("abc def");
-    frame().UpdateCommandUI();
-    EXPECT_FALSE(frame().action(Cmd::EditCut)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::EditCopy)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::EditPaste)->isEnabled());
-    EXPECT_FALSE(frame().action(Cmd::EditUndo)->isEnabled());
-
+    for (const int id : {Cmd::EditCut, Cmd::EditCopy, Cmd::EditPaste, Cmd::EditUndo})
+        EXPECT_FALSE(enabled(id)) << id;
     view().selectAll();
-    frame().UpdateCommandUI();
-    EXPECT_TRUE(frame().action(Cmd::EditCopy)->isEnabled());
+    EXPECT_TRUE(enabled(Cmd::EditCopy));
     frame().OnCmdMsg(Cmd::EditCut);
     EXPECT_EQ(view().GetText(), "");
     EXPECT_TRUE(doc().IsModified());
-    frame().UpdateCommandUI();
-    EXPECT_TRUE(frame().action(Cmd::EditPaste)->isEnabled());
-    EXPECT_TRUE(frame().action(Cmd::EditUndo)->isEnabled());
+    EXPECT_TRUE(enabled(Cmd::EditPaste) && enabled(Cmd::EditUndo));
     frame().OnCmdMsg(Cmd::EditUndo);
     EXPECT_EQ(view().GetText(), "abc def");
     view().moveCursor(QTextCursor::End);
@@ -179,52 +212,44 @@ TEST_F(Frame, EditCommandsFollowTheSelectionClipboardAndUndo)
     EXPECT_EQ(view().GetText(), "? \x80");
 }
 
-TEST_F(Frame, SecretDrawerAnswersItsKeysInTheMainWindow)
+TEST(HelpTopic, EveryTopicHasItsPage)
 {
-    ASSERT_TRUE(Start());
-    QTest::keyClick(&view(), Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Tiroir secret de Zariz.");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(messages.messages[0].caption, "Qav");
-    EXPECT_EQ(view().GetText(), "");
+    for (const QString& page : kTopics) {
+        const QString path = HelpTopicPath(QStringLiteral("Qav.chm::/html/") + page);
+        EXPECT_TRUE(path.endsWith(QStringLiteral("/help/html/") + page)) << path.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    }
 }
 
-TEST_F(Frame, ToolbarAndStatusBarCanBeHiddenAndShown)
+TEST(HelpTopic, MalformedOrMissingTopicsDoNothing)
 {
-    ASSERT_TRUE(Start());
-    frame().UpdateCommandUI();
-    EXPECT_TRUE(frame().action(Cmd::ViewToolbar)->isChecked());
-    frame().OnCmdMsg(Cmd::ViewToolbar);
-    frame().OnCmdMsg(Cmd::ViewStatusBar);
-    frame().UpdateCommandUI();
-    EXPECT_FALSE(frame().toolBar()->isVisible());
-    EXPECT_FALSE(frame().statusBar()->isVisible());
-    EXPECT_FALSE(frame().action(Cmd::ViewToolbar)->isChecked());
-    EXPECT_FALSE(frame().action(Cmd::ViewStatusBar)->isChecked());
-    frame().OnCmdMsg(Cmd::ViewToolbar);
-    EXPECT_TRUE(frame().toolBar()->isVisible());
+    CloseHelpWindow();
+    EXPECT_TRUE(HelpTopicPath(QStringLiteral("Qav.chm")).isEmpty());
+    EXPECT_TRUE(HelpTopicPath(QStringLiteral("Qav.chm::/html/../../etc/passwd")).isEmpty());
+    HelpTopic(QStringLiteral("Qav.chm::/html/Pas de page.htm"));
+    EXPECT_EQ(HelpWindowBrowser(), nullptr);
 }
 
-TEST_F(Frame, HoveringACommandShowsItsPrompt)
+TEST_F(Frame, F1OpensTheMainTopicFromTheMainWindowAndFromDialogs)
 {
     ASSERT_TRUE(Start());
-    QStatusTipEvent tip(CommandPrompt(Cmd::CometEphemeris));
-    QApplication::sendEvent(&frame(), &tip);
-    EXPECT_EQ(frame().PaneText(0), QStringLiteral("Calcul d'une éphéméride"));
-    QStatusTipEvent none{QString()};
-    QApplication::sendEvent(&frame(), &none);
-    EXPECT_EQ(frame().PaneText(0), QStringLiteral("Pour l'aide, appuyez sur F1"));
-}
+    QTest::keyClick(&frame(), Qt::Key_F1);
+    ASSERT_NE(HelpWindowBrowser(), nullptr);
+    EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Aide de Qav - frameset.htm"));
+    HelpWindowBrowser()->setSource(QUrl::fromLocalFile(
+        HelpTopicPath(QStringLiteral("Qav.chm::/html/Magnitudes visuelles.htm"))));
 
-TEST_F(Frame, AboutBoxShowsAndCloses)
-{
-    ASSERT_TRUE(Start());
-    QString title;
+    // In a dialog F1 climbs to the main window's help command.
+    QString shown;
     WhenModalShown([&](QWidget* dialog) {
-        title = dialog->windowTitle();
-        QTest::keyClick(dialog, Qt::Key_Return);
+        // F1 goes by the active window; headless, the activation of the
+        // dialog may lag behind or be overtaken by an earlier one.
+        QApplication::setActiveWindow(dialog);
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        QTest::keyClick(dialog, Qt::Key_F1);
+        shown = HelpWindowBrowser()->source().toLocalFile();
+        QTest::keyClick(dialog, Qt::Key_Escape);
     });
     frame().OnCmdMsg(Cmd::AppAbout);
-    EXPECT_EQ(title, QStringLiteral("A propos de Qav"));
+    EXPECT_TRUE(shown.endsWith("Aide de Qav - frameset.htm")) << shown.toStdString();
 }

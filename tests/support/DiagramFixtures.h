@@ -78,7 +78,7 @@ inline CometRecord PonsBrooks()
     return comet;
 }
 
-inline SiteRecord MaunaKea() { return MakeSite("Mauna Kea (Haw\xefi)", 10.365, 19.826666666731086); }
+inline SiteRecord MaunaKea() { return MakeSite("Mauna Kea (Hawa\xef)", 10.365, 19.826666666731086); }
 
 // (4) Vesta as in the sample ASTERS.DTB: JPL's osculating elements at
 // 9 August 2022, equinox J2000.

@@ -29,6 +29,8 @@ protected:
     CQavDoc& doc();
     CQavView& view();
     CMainFrame& frame();
+    // The path of `name` in the test folder.
+    QString PathOf(const std::string& name) const { return QString::fromStdString((folder.path() / name).string()); }
 
     TempFolder folder;
     MessageRecorder messages;
