@@ -138,16 +138,16 @@ TEST(AsteroidImport, TheNumberedRunFromTheFileAndTheOldLines)
     MinorPlanetFileReader file;
     ASSERT_TRUE(ReadInPieces(file, TestData("MPCORB.DAT"), 1000)) << file.error();
 
-    // Into an empty catalogue: the sample catalogue the file was written from, byte for byte.
+    // Into an empty catalogue: the sample catalogue's first lines the file was written from, byte for byte.
     folder.Write("ASTERS.DTB", "");
     AsteroidImportPlan plan = ImportAsteroids(file, 9999);
-    EXPECT_EQ(folder.Read("ASTERS.DTB"), Sample("ASTERS.DTB"));
-    EXPECT_EQ(AsteroidImportText(plan), "ASTERS.DTB : astéroïdes 1 à 227 ; 0 mis à jour, 227 ajoutés.\n"
+    EXPECT_EQ(folder.Read("ASTERS.DTB"), Sample("ASTERS.DTB").substr(0, 12 * 110));
+    EXPECT_EQ(AsteroidImportText(plan), "ASTERS.DTB : astéroïdes 1 à 12 ; 0 mis à jour, 12 ajoutés.\n"
                                         "2 objets sans numéro non pris.\n1 non pris au-delà du numéro 9999.");
 
     // A limit below the old count keeps the old lines beyond it.
-    plan = PlanAsteroidImport(file, 227, 100);
-    EXPECT_EQ(std::tie(plan.count, plan.updated, plan.added, plan.beyondLimit), std::make_tuple(227, 100, 0, 128));
+    plan = PlanAsteroidImport(file, 12, 5);
+    EXPECT_EQ(std::tie(plan.count, plan.updated, plan.added, plan.beyondLimit), std::make_tuple(12, 5, 0, 8));
 
     // An excerpt of asteroids 2, 5 and 6 over a 3-line catalogue: 4 is missing.
     const std::string planets = TestData("MPCORB.DAT");
