@@ -19,43 +19,50 @@ double Radians(double degrees, double minutes, int sign = 1)
 
 } // namespace
 
-TEST(FormatRightAscension, MinutesRoundingToSixtyCarryIntoTheHour)
+// Expected texts by hand: minutes = 60 x the fraction, rounded at the printed
+// precision, a round-up to 60 carrying into the next hour or degree.
+TEST(AngleFormat, RoundingCarriesAtEveryBoundary)
 {
-    EXPECT_EQ(FormatRightAscension(0.5), "  0 30.00");
-    EXPECT_EQ(FormatRightAscension(23.99), " 23 59.40");
-    EXPECT_EQ(FormatRightAscension(-0.25), " -0 15.00");
-    EXPECT_EQ(FormatRightAscension(5 + 59.994 / 60), "  5 59.99");
-    EXPECT_EQ(FormatRightAscension(5 + 59.996 / 60), "  6  0.00");
-    EXPECT_EQ(FormatRightAscension(23 + 59.999 / 60), "  0  0.00");
-    EXPECT_EQ(FormatRightAscension(-(59.999 / 60)), " -1  0.00");
-}
-
-TEST(FormatDeclination, TenthsAreRoundedAtTheirOwnWidth)
-{
-    EXPECT_EQ(FormatDeclination(Radians(10, 30.27), 0), " 10 30.3");
-    EXPECT_EQ(FormatDeclination(Radians(0, 12, -1), 0), " -0 12.0");
-    EXPECT_EQ(FormatDeclination(Radians(5, 6, -1), 0), " -5  6.0");
-    // Half an arcminute suits whole minutes only: 59.7' stays in its degree.
-    EXPECT_EQ(FormatDeclination(Radians(10, 59.7), 0), " 10 59.7");
-    EXPECT_EQ(FormatDeclination(Radians(10, 59.94), 0), " 10 59.9");
-    EXPECT_EQ(FormatDeclination(Radians(10, 59.96), 0), " 11  0.0");
-    EXPECT_EQ(FormatDeclination(Radians(0, 59.97, -1), 0), " -1  0.0");
-}
-
-TEST(FormatDeclination, WholeArcminutes)
-{
-    EXPECT_EQ(FormatDeclination(Radians(10, 59.6), 1), "11° 0'");
-    EXPECT_EQ(FormatDeclination(Radians(0, 30, -1), 1), "-0°30'");
-    EXPECT_EQ(FormatDeclination(Radians(23, 26.4, -1), 7), "-23° 26'");
-}
-
-TEST(FormatDegreesDMS, SecondsRoundedOnceAndCarried)
-{
-    EXPECT_EQ(FormatDegreesDMS(45.5), " 45°30' 0\"");
-    EXPECT_EQ(FormatDegreesDMS(2 + 20.0 / 60 + 14.0 / 3600), "  2°20'14\"");
-    // A minutes part of 59.5' or more stays in its degree.
-    EXPECT_EQ(FormatDegreesDMS(10 + 59.6 / 60), " 10°59'36\"");
-    EXPECT_EQ(FormatDegreesDMS(10 + 59.0 / 60 + 59.6 / 3600), " 11° 0' 0\"");
+    const std::pair<std::string, std::string> cases[] = {
+        {FormatRightAscension(0.5), "  0 30.00"},
+        {FormatRightAscension(23.99), " 23 59.40"},
+        {FormatRightAscension(-0.25), " -0 15.00"},
+        {FormatRightAscension(5 + 59.994 / 60), "  5 59.99"},
+        {FormatRightAscension(5 + 59.996 / 60), "  6  0.00"},
+        {FormatRightAscension(23 + 59.999 / 60), "  0  0.00"},
+        {FormatRightAscension(-(59.999 / 60)), " -1  0.00"},
+        {FormatRightAscension(99.4), " 99 24.00"},  // the widest hours, then no room
+        {FormatRightAscension(99.5), "      ---"},
+        {FormatDeclination(Radians(10, 30.27), 0), " 10 30.3"},
+        {FormatDeclination(Radians(0, 12, -1), 0), " -0 12.0"},
+        {FormatDeclination(Radians(5, 6, -1), 0), " -5  6.0"},
+        // Half an arcminute suits whole minutes only: 59.7' stays in its degree.
+        {FormatDeclination(Radians(10, 59.7), 0), " 10 59.7"},
+        {FormatDeclination(Radians(10, 59.94), 0), " 10 59.9"},
+        {FormatDeclination(Radians(10, 59.96), 0), " 11  0.0"},
+        {FormatDeclination(Radians(0, 59.97, -1), 0), " -1  0.0"},
+        {FormatDeclination(Radians(10, 59.95), 0), " 11  0.0"},  // the half unit lands on 11 exactly
+        {FormatDeclination(Radians(89, 59.99), 0), " 90  0.0"},
+        {FormatDeclination(1.69, 0), " 96 49.8"},  // 1.69 rad = 96.8296 degrees
+        {FormatDeclination(1.7, 0), "     ---"},
+        {FormatDeclination(Radians(10, 59.4), 1), "10° 59'"},
+        {FormatDeclination(Radians(10, 59.6), 1), "11° 0'"},
+        {FormatDeclination(Radians(0, 30, -1), 1), "-0°30'"},
+        {FormatDeclination(Radians(0, 0.4, -1), 1), "0° 0'"},
+        {FormatDeclination(Radians(23, 26.4, -1), 7), "-23° 26'"},
+        {FormatDegreesDMS(45.5), " 45°30' 0\""},
+        {FormatDegreesDMS(2 + 20.0 / 60 + 14.0 / 3600), "  2°20'14\""},
+        {FormatDegreesDMS(2 + 20.0 / 60 + 14.5 / 3600), "  2°20'15\""},
+        // A minutes part of 59.5' or more stays in its degree; 59.5" carries.
+        {FormatDegreesDMS(10 + 59.6 / 60), " 10°59'36\""},
+        {FormatDegreesDMS(10 + 59.0 / 60 + 59.4 / 3600), " 10°59'59\""},
+        {FormatDegreesDMS(10 + 59.0 / 60 + 59.5 / 3600), " 11° 0' 0\""},
+        {FormatDegreesDMS(-(359 + 59.0 / 60 + 59.6 / 3600)), "360° 0' 0\""},
+        {FormatDegreesDMS(999.4), "999°24' 0\""},
+        {FormatDegreesDMS(999.5), "---"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(text, expected);
 }
 
 TEST(ListIndent, AlignsTheRecordNumbers)

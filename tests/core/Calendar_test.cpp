@@ -24,8 +24,12 @@ std::string Advance(int day, int month, int year, int interval)
 
 } // namespace
 
+// Day numbers are JD - 2415020: J. Meeus, Astronomical Algorithms (2nd ed.),
+// example 7.a, 1957 October 4.81 is JD 2436116.31; J2000.0 is JD 2451545.0.
 TEST(DayNumber, ZeroHourOfADateFallsOnHalfDays)
 {
+    EXPECT_NEAR(DayNumberFromDate(4.81, 10, 1957), 2436116.31 - 2415020, 1e-9);
+    EXPECT_EQ(DayNumberFromDate(1.5, 1, 2000), 2451545.0 - 2415020);
     EXPECT_EQ(DayNumberFromDate(1, 1, 1900), 0.5);
     EXPECT_EQ(DayNumberFromDate(1, 1, 2000), 36524.5);
     EXPECT_EQ(DayNumberFromDate(29, 2, 2000), 36583.5);
@@ -101,6 +105,7 @@ TEST(AdvanceRequestDate, MarkerIsSetOnTenthFebruaryOfLeapYearsOnly)
 TEST(CalendarDateFromDayNumber, InvertsTheDayNumber)
 {
     EXPECT_EQ(FormatCalendarDate(36525.0), "1.50000/1/2000");
+    EXPECT_EQ(FormatCalendarDate(2436116.31 - 2415020), "4.81000/10/1957");  // Meeus, example 7.c
     // A third of a second before midnight at the end of a month is shown as the
     // next month's first day, never as a 32nd of January.
     const DayNumber february = DayNumberFromDate(1, 2, 2024);
