@@ -100,6 +100,13 @@ TEST_F(EphemerisCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
     const CliRun help = QavCli("ephemeris --help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--first J/M/A   date du premier jour"), std::string::npos);
+    // The general options.
+    EXPECT_NE(QavCli("--help").out.find("\n  --dir DOSSIER   dossier des catalogues"), std::string::npos);
+    EXPECT_EQ(QavCli("--version").out, "qav-cli " QAV_VERSION "\n");
+    const CliRun unknown = QavCli("--nimporte");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("qav-cli : argument inconnu « --nimporte ».\n\nUsage : qav-cli", 0), 0u);
+    EXPECT_EQ(QavCli("").status, 2);
 }
 
 // A damaged catalogue is a file that cannot be used (status 3) and nothing
