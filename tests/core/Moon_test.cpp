@@ -16,8 +16,8 @@ TEST(Moon, MeeusExample47a)
 {
     // 1992 April 12, 0h: lambda 133.162655, beta -3.229126, 368409.7 km.
     const MoonEclipticPosition moon = MoonEcliptic(DayNumberFromDate(12, 4, 1992) * kCenturiesPerDay);
-    EXPECT_NEAR(moon.longitude * kRadiansToDegrees, 133.162655, 1e-5);
-    EXPECT_NEAR(moon.latitude * kRadiansToDegrees, -3.229126, 1e-5);
+    EXPECT_NEAR(moon.longitude * kRadiansToDegrees, 133.162655, 1e-6);  // six decimals printed
+    EXPECT_NEAR(moon.latitude * kRadiansToDegrees, -3.229126, 1e-6);
     EXPECT_NEAR(moon.distance, 368409.7, 0.1);
 }
 
