@@ -163,15 +163,15 @@ TEST(AsteroidImport, TheNumberedRunFromTheFileAndTheOldLines)
 TEST(CometImport, UpdatesInPlaceKeepingTheNameAndAppendsTheNewOnes)
 {
     TempFolder folder;
-    // The test file holds the sample catalogue's comets: imported into an
+    // The test file holds the sample catalogue's first comets: imported into an
     // empty catalogue they give its records back.
     CometFileReader sample;
     ASSERT_TRUE(ReadInPieces(sample, TestData("CometEls.txt"), 7));
     folder.Write("COMETS.WDB", "");
-    EXPECT_EQ(CometImportText(ImportComets(sample.comets(), false)), "COMETS.WDB : 0 comète mise à jour, 24 ajoutées.");
+    EXPECT_EQ(CometImportText(ImportComets(sample.comets(), false)), "COMETS.WDB : 0 comète mise à jour, 8 ajoutées.");
     const std::string expected = Sample("COMETS.WDB");
     const std::string imported = folder.Read("COMETS.WDB");
-    for (int k = 0; k < 24; ++k) {
+    for (int k = 0; k < 8; ++k) {
         const CometRecord got = RecordAt(imported, k);
         const CometRecord want = RecordAt(expected, k);
         EXPECT_EQ(CometName(got), CometName(want));
