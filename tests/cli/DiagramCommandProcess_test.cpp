@@ -79,16 +79,9 @@ TEST_F(DiagramCommand, GridAndClicksAgreeWithPyEphem)
     // One line per click, an empty one for a click beside the nights: date, time, the
     // comet's altitude, azimuth and magnitude, the Sun's altitude and azimuth.
     // (300, 200): upper half of the column of day 144, so day 145 at 3h 40m.
-    std::vector<std::vector<std::string>> clicks;
-    std::istringstream out(run.out);
-    for (std::string line; std::getline(out, line);) {
-        clicks.emplace_back();
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');)
-            clicks.back().push_back(field);
-    }
+    const std::vector<std::string> clicks = Lines(run.out);
     ASSERT_EQ(clicks.size(), 3u);
-    EXPECT_TRUE(clicks[1].empty());
+    EXPECT_EQ(clicks[1], "");
     const struct {
         std::size_t line;
         const char *date, *time;
@@ -96,7 +89,7 @@ TEST_F(DiagramCommand, GridAndClicksAgreeWithPyEphem)
     } expected[] = {{0, "23/4/2024", "3h 40m UT", -4.6149, -129.0848, 8.96, 6.5653, -108.9512},
                     {2, "0/12/2023", "12h 0m UT", 58.7453, -12.7645, 14.87, -2.6216, 20.2288}};
     for (const auto& c : expected) {
-        const std::vector<std::string>& got = clicks[c.line];
+        const std::vector<std::string> got = Split(clicks[c.line], '\t');
         ASSERT_EQ(got.size(), 7u) << c.date;
         EXPECT_EQ(got[0], c.date);
         EXPECT_EQ(got[1], c.time);

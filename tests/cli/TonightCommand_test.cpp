@@ -27,33 +27,12 @@ protected:
     TempFolder data;
 };
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line)
-{
-    std::vector<std::string> fields(1);
-    for (const char c : line) {
-        if (c == ',')
-            fields.emplace_back();
-        else
-            fields.back().push_back(c);
-    }
-    return fields;
-}
-
 // The line that starts with `start`.
 std::vector<std::string> Row(const std::string& csv, const std::string& start)
 {
     for (const std::string& line : Lines(csv))
         if (line.rfind(start, 0) == 0)
-            return Fields(line);
+            return Split(line, ',');
     ADD_FAILURE() << "no line " << start;
     return std::vector<std::string>(13);
 }
@@ -79,7 +58,7 @@ TEST_F(MachineOutput, TonightListsTheNightBrightestFirst)
                                  "elongation_deg,moon_alt_deg,moon_illum,moon_sep_deg");
     double previous = -99;
     for (std::size_t i = 1; i < Lines(csv.out).size(); ++i) {
-        const double magnitude = std::stod(Fields(Lines(csv.out)[i])[2]);
+        const double magnitude = std::stod(Split(Lines(csv.out)[i], ',')[2]);
         EXPECT_GE(magnitude, previous);
         previous = magnitude;
     }
@@ -147,7 +126,7 @@ TEST_F(MachineOutput, NightsAndEphemerisAsCsv)
     const CliRun comet = QavCli("ephemeris --comet 5 --first 1/4/2024 --days 3 --format csv");
     ASSERT_EQ(comet.status, 0) << comet.err;
     EXPECT_EQ(Lines(comet.out)[0], "date,ra_h,dec_deg,delta_au,r_au,elong_deg,phase_deg,mag,antisolar_deg");
-    const std::vector<std::string> first = Fields(Lines(comet.out)[1]);
+    const std::vector<std::string> first = Split(Lines(comet.out)[1], ',');
     EXPECT_EQ(first[0], "2024-04-01");
     const double table[] = {2 + 9.81 / 60, 22 + 49.9 / 60, 1.610, 0.866, 28.0, 32.8, 9.4, 52.5};
     const double halfUnit[] = {0.005 / 60, 0.05 / 60, 0.0005, 0.0005, 0.05, 0.05, 0.05, 0.05};
