@@ -116,19 +116,18 @@ TEST_F(DiagramCommand, WrongArgumentsAndMissingFilesAreReported)
     const CliRun month = QavCli(Dir() + " diagram --comet 1 --site 1 --month 13/2024");
     EXPECT_EQ(month.status, 2);
     EXPECT_EQ(month.err, "Vous avez entré une date incorrecte.\nRecommencez !\n");
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 18 --month 1/2024").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 25 --site 1 --month 1/2024").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --asteroid 1 --site 1 --month 1/2024").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 --click 3").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1").status, 2);
     // As strict as the date fields, within the years a diagram may show.
-    for (const char* wrong : {"1/1e6", "1/2000abc", "1/1000000", "1/9999", "+1/2000"})
-        EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month " + wrong).status, 2) << wrong;
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/9999").err,
-              "Erreur ! L'année doit être comprise entre -999 et 9998.\n\nRecommencez !\n");
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024 --grid ''").status, 2);
-    EXPECT_EQ(QavCli(Dir() + " diagram --comet 01 --site 01 --month 01/2024").status, 0);
-
+    const std::pair<const char*, int> cases[] = {
+        {"--comet 1 --site 18 --month 1/2024", 2}, {"--comet 25 --site 1 --month 1/2024", 2},
+        {"--comet 1 --asteroid 1 --site 1 --month 1/2024", 2}, {"--comet 1 --site 1 --month 1/2024 --click 3", 2},
+        {"--comet 1 --site 1", 2}, {"--comet 1 --site 1 --month 1/1e6", 2}, {"--comet 1 --site 1 --month 1/2000abc", 2},
+        {"--comet 1 --site 1 --month 1/1000000", 2}, {"--comet 1 --site 1 --month +1/2000", 2},
+        {"--comet 1 --site 1 --month 1/2024 --grid ''", 2}, {"--comet 01 --site 01 --month 01/2024", 0}};
+    for (const auto& [arguments, status] : cases)
+        EXPECT_EQ(QavCli(Dir() + " diagram " + arguments).status, status) << arguments;
+    const CliRun year = QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/9999");
+    EXPECT_EQ(year.status, 2);
+    EXPECT_EQ(year.err, "Erreur ! L'année doit être comprise entre -999 et 9998.\n\nRecommencez !\n");
     std::filesystem::remove(folder.path() / "SITES.NDB");
     const CliRun missing = QavCli(Dir() + " diagram --comet 1 --site 1 --month 1/2024");
     EXPECT_EQ(missing.status, 3);

@@ -212,40 +212,34 @@ TEST(CometImport, AFailureLeavesTheCatalogueByteForByte)
     CometFileReader file;
     ASSERT_TRUE(ReadInPieces(file, TestData("CometEls.txt"), 4096));
     const std::string before = Sample("COMETS.WDB").substr(0, 3 * 140);
-    // A write error: writes that stop at 1,000 bytes, as on a full disk.
-    const std::pair<std::string, FileError::Cause> cases[] = {{"locked", FileError::Cause::SharingViolation},
-                                                              {"write error", FileError::Cause::DiskFull},
-                                                              {"missing", FileError::Cause::FileNotFound}};
-    for (const auto& [what, cause] : cases) {
-        folder.Write("COMETS.WDB", before);
-        std::optional<CatalogFile> lock;
-        rlimit previous{};
-        if (what == "locked")
-            lock.emplace("COMETS.WDB", CatalogFile::Mode::Read);
-        if (what == "missing")
-            std::filesystem::remove(folder.path() / "COMETS.WDB");
-        if (what == "write error") {
-            std::signal(SIGXFSZ, SIG_IGN);
-            getrlimit(RLIMIT_FSIZE, &previous);
-            rlimit small = previous;
-            small.rlim_cur = 1000;
-            setrlimit(RLIMIT_FSIZE, &small);
-        }
+    // The import fails with `cause`; nothing is left behind but the catalogue as it was.
+    const auto fails = [&](FileError::Cause cause, const std::string& left, int files) {
         try {
             ImportComets(file.comets(), false);
-            ADD_FAILURE() << what;
+            ADD_FAILURE() << "no FileError";
         } catch (const FileError& error) {
-            EXPECT_EQ(error.cause(), cause) << what;
+            EXPECT_EQ(error.cause(), cause);
             EXPECT_EQ(error.fileName(), "COMETS.WDB");
         }
-        if (what == "write error")
-            setrlimit(RLIMIT_FSIZE, &previous);
-        lock.reset();
-        EXPECT_EQ(folder.Read("COMETS.WDB"), what == "missing" ? "" : before) << what;
-        // Nothing is left behind but the catalogue.
-        const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()), {});
-        EXPECT_EQ(entries, what == "missing" ? 0 : 1) << what;
+        EXPECT_EQ(folder.Read("COMETS.WDB"), left);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), files);
+    };
+    folder.Write("COMETS.WDB", before);
+    {
+        const CatalogFile lock("COMETS.WDB", CatalogFile::Mode::Read);
+        fails(FileError::Cause::SharingViolation, before, 1);
     }
+    // Writes that stop at 1,000 bytes, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    fails(FileError::Cause::DiskFull, before, 1);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::filesystem::remove(folder.path() / "COMETS.WDB");
+    fails(FileError::Cause::FileNotFound, "", 0);
 }
 
 TEST(ElementsAge, OldElementsNotice)
