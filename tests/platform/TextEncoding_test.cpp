@@ -1,4 +1,3 @@
-#include "platform/Messages.h"
 #include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -18,21 +17,4 @@ TEST(TextEncoding, FrenchTextTheEuroSignAndEveryByteBack)
     EXPECT_EQ(Utf8ToWindows1252("\xC0\xAF"), "??");       // overlong slash
     EXPECT_EQ(Utf8ToWindows1252("\xED\xA0\x80"), "???");  // surrogate
     EXPECT_EQ(Utf8ToWindows1252("ł😀x"), "??x");
-}
-
-TEST(Messages, RecorderAnswersInOrderThenCancelsAndNestedOnesRestoreTheOuter)
-{
-    MessageRecorder outer;
-    outer.answers = {MessageAnswer::Yes};
-    EXPECT_EQ(ShowMessage(MessageIcon::Warning, "un"), MessageAnswer::Ok);
-    EXPECT_EQ(ShowMessage(MessageIcon::Warning, "deux", MessageButtons::YesNoCancel), MessageAnswer::Yes);
-    EXPECT_EQ(ShowMessage(MessageIcon::Warning, "trois", MessageButtons::YesNoCancel), MessageAnswer::Cancel);
-    {
-        MessageRecorder inner;
-        ShowMessage(MessageIcon::Information, "dedans");
-        EXPECT_EQ(inner.Texts(), "dedans");
-    }
-    EXPECT_EQ(ShowMessage(MessageIcon::Stop, "quatre", MessageButtons::Ok, "Erreur !"), MessageAnswer::Ok);
-    EXPECT_EQ(outer.Texts(), "un | deux | trois | quatre");
-    EXPECT_EQ(outer.messages.back().caption, "Erreur !");
 }
