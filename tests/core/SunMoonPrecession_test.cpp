@@ -32,6 +32,10 @@ TEST(Sun, PositionAndObliquityAtJ2000)
     EXPECT_NEAR(Norm(sun), 0.98331, 1e-5);
     EXPECT_NEAR(Norm(SunGeocentricEcliptic(1.0 + 182.6 * kCenturiesPerDay)), 1.0167, 1e-3);  // July
     EXPECT_NEAR(MeanObliquity(1.0) * kRadiansToDegrees, 23.43928, 1e-5);
+    // Meeus, example 25.a: 1992 October 13.0, longitude 199.90988 degrees, R 0.99766 AU.
+    const Vec3 october = SunGeocentricEcliptic(JulianCenturies(DayNumberFromDate(13, 10, 1992)));
+    EXPECT_NEAR(std::atan2(october.y, october.x) * kRadiansToDegrees + 360, 199.90988, 1e-3);
+    EXPECT_NEAR(Norm(october), 0.99766, 1e-5);
     EXPECT_EQ(EquinoxCenturies(1950), 0.5);
 }
 

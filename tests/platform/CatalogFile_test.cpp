@@ -97,13 +97,10 @@ TEST(FileErrorText, NamesTheFileInTheStandardFrenchMessages)
     EXPECT_EQ(FileErrorText(FileError::Cause::SharingViolation, "ASTERS.DTB"),
               "Une violation de partage s'est produite lors de l'accès à ASTERS.DTB.");
     EXPECT_EQ(FileErrorText(FileError::Cause::DiskFull, "COMETS.WDB"), "Disque plein lors de l'accès à COMETS.WDB.");
-
     MessageRecorder recorder;
     ReportFileError(FileError(FileError::Cause::FileNotFound, "SITES.NDB"));
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(recorder.messages[0].caption, "Qav");
-    EXPECT_EQ(recorder.messages[0].text, "Impossible de trouver SITES.NDB.");
+    EXPECT_EQ(recorder.Texts(), "Impossible de trouver SITES.NDB.");
+    EXPECT_EQ(recorder.messages.at(0).icon, MessageIcon::Stop);
 }
 
 TEST(TextEncoding, FrenchTextTheEuroSignAndEveryByteBack)
