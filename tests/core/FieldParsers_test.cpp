@@ -25,11 +25,31 @@ const std::string kSignedDateFormat =
 // characters of year: the years -999 to 9999, the same for both date readers.
 const std::string kYears = "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
 
-enum class Reader { Int, Real, Angle, Latitude, Longitude, Decimal, Date };
+// A reader: its status, and the value it stores (-7 when it stores none).
+using Reader = int (*)(const char* text, double& value);
+int Integer(const char* text, double& value)
+{
+    int n = -7;
+    const int status = ParseUnsignedInt(text, n);
+    value = n;
+    return status;
+}
+int Real(const char* text, double& value) { return ParseUnsignedReal(text, value); }
+int Angle(const char* text, double& value) { return ParseSexagesimal(text, value, 0); }
+int Latitude(const char* text, double& value) { return ParseSexagesimal(text, value, kLatitude); }
+int Longitude(const char* text, double& value) { return ParseSexagesimal(text, value, kLongitude); }
+int Decimal(const char* text, double& value) { return ParseDecimalDate(text, value); }
+int Year(const char* text, double& value)  // the year of a date
+{
+    int day = 0, month = 0, year = -7;
+    const int status = ParseDate(text, day, month, year);
+    value = year;
+    return status;
+}
 
 struct Result {
     int status;
-    double value;  // the int, real, angle, day number, or the year of a date
+    double value;
     std::string message;
 };
 
@@ -38,29 +58,7 @@ Result Read(Reader reader, const char* text)
 {
     MessageRecorder recorder;
     Result result{0, -7, ""};
-    int whole = -7, day = 0, month = 0, year = -7;
-    switch (reader) {
-    case Reader::Int:
-        result.status = ParseUnsignedInt(text, whole);
-        result.value = whole;
-        break;
-    case Reader::Real:
-        result.status = ParseUnsignedReal(text, result.value);
-        break;
-    case Reader::Angle:
-    case Reader::Latitude:
-    case Reader::Longitude:
-        result.status = ParseSexagesimal(text, result.value,
-                                         reader == Reader::Latitude ? kLatitude : reader == Reader::Longitude ? kLongitude : 0);
-        break;
-    case Reader::Decimal:
-        result.status = ParseDecimalDate(text, result.value);
-        break;
-    case Reader::Date:
-        result.status = ParseDate(text, day, month, year);
-        result.value = year;
-        break;
-    }
+    result.status = reader(text, result.value);
     EXPECT_LE(recorder.messages.size(), 1u) << text;
     if (!recorder.messages.empty()) {
         result.message = recorder.messages[0].text;
@@ -74,7 +72,6 @@ Result Read(Reader reader, const char* text)
 
 TEST(FieldParsers, StatusValueAndMessage)
 {
-    using enum Reader;
     const double kept = -7;  // nothing stored
     const std::string &forgotten = kForgotten, &input = kInputError, &invalid = kInvalidDate, &minutes = kMinutes,
                       &latitude = kLatitudeRange, &longitude = kLongitudeRange, &format = kDateFormat,
@@ -84,10 +81,10 @@ TEST(FieldParsers, StatusValueAndMessage)
         const char* text;
         Result expected;
     } cases[] = {
-        {Int, "0365", {1, 365, ""}},
-        {Int, "-3", {0, kept, input}},  // nothing stored on failure
-        {Int, "3.0", {0, kept, input}}, {Int, " 3", {0, kept, input}}, {Int, "99999999999", {0, kept, input}},
-        {Int, "", {0, kept, forgotten}}, {Real, "12.5", {1, 12.5, ""}},
+        {Integer, "0365", {1, 365, ""}},
+        {Integer, "-3", {0, kept, input}},  // nothing stored on failure
+        {Integer, "3.0", {0, kept, input}}, {Integer, " 3", {0, kept, input}}, {Integer, "99999999999", {0, kept, input}},
+        {Integer, "", {0, kept, forgotten}}, {Real, "12.5", {1, 12.5, ""}},
         // A lone point has no digit: a format error, not a silent zero.
         {Real, ".", {0, kept, input}}, {Real, "1.2.3", {0, kept, input}}, {Real, "1e3", {0, kept, input}},
         {Real, "-1", {0, kept, input}}, {Real, "1,5", {0, kept, input}}, {Latitude, "+45.3000", {1, 45.5, ""}},
@@ -112,18 +109,18 @@ TEST(FieldParsers, StatusValueAndMessage)
         {Decimal, "1/1/300000", {-1, kept, years}}, {Decimal, "12/5", {0, kept, format}},
         {Decimal, "1/1/-5", {0, kept, format}}, {Decimal, "1.2.3/1/2000", {0, kept, format}},
         {Decimal, "/1/2000", {0, kept, format}}, {Decimal, "1//2000", {0, kept, format}},
-        {Decimal, "./1/2000", {0, kept, format}}, {Decimal, "", {-1, kept, ""}}, {Date, "29/2/2004", {1, 2004, ""}},
-        {Date, "15/10/1582", {1, 1582, ""}}, {Date, "5/10/1582", {1, 1582, ""}}, {Date, "29/2/-4", {1, -4, ""}},
-        {Date, "1/1/-999", {1, -999, ""}}, {Date, "31/12/9999", {1, 9999, ""}},
-        {Date, "1/1/10000", {-1, 10000, years}}, {Date, "1/1/-1000", {-1, -1000, years}},
-        {Date, "31/4/2004", {-1, 2004, invalid}},  // the numbers read stay stored
-        {Date, "29/2/1500", {-1, 1500, invalid}}, {Date, "29/2/-100", {-1, -100, invalid}},
-        {Date, "0/1/2000", {-1, 2000, invalid}},
-        {Date, "3/4/99999999999", {-1, kept, invalid}},  // too large for an int: not stored
-        {Date, "1/-1/500", {0, kept, signedFormat}}, {Date, "1/1/5-00", {0, kept, signedFormat}},
-        {Date, "1/1/--5", {0, kept, signedFormat}}, {Date, "1/1/-", {0, kept, signedFormat}},
-        {Date, "/1/2000", {0, kept, signedFormat}}, {Date, "1/1", {0, kept, signedFormat}},
-        {Date, "", {-1, kept, ""}},
+        {Decimal, "./1/2000", {0, kept, format}}, {Decimal, "", {-1, kept, ""}}, {Year, "29/2/2004", {1, 2004, ""}},
+        {Year, "15/10/1582", {1, 1582, ""}}, {Year, "5/10/1582", {1, 1582, ""}}, {Year, "29/2/-4", {1, -4, ""}},
+        {Year, "1/1/-999", {1, -999, ""}}, {Year, "31/12/9999", {1, 9999, ""}},
+        {Year, "1/1/10000", {-1, 10000, years}}, {Year, "1/1/-1000", {-1, -1000, years}},
+        {Year, "31/4/2004", {-1, 2004, invalid}},  // the numbers read stay stored
+        {Year, "29/2/1500", {-1, 1500, invalid}}, {Year, "29/2/-100", {-1, -100, invalid}},
+        {Year, "0/1/2000", {-1, 2000, invalid}},
+        {Year, "3/4/99999999999", {-1, kept, invalid}},  // too large for an int: not stored
+        {Year, "1/-1/500", {0, kept, signedFormat}}, {Year, "1/1/5-00", {0, kept, signedFormat}},
+        {Year, "1/1/--5", {0, kept, signedFormat}}, {Year, "1/1/-", {0, kept, signedFormat}},
+        {Year, "/1/2000", {0, kept, signedFormat}}, {Year, "1/1", {0, kept, signedFormat}},
+        {Year, "", {-1, kept, ""}},
     };
     for (const auto& c : cases) {
         const Result got = Read(c.reader, c.text);

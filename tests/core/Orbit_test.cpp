@@ -19,18 +19,6 @@ namespace {
 
 constexpr double kDegree = M_PI / 180;
 
-CometRecord Comet(DayNumber perihelion, double q, double e, double peri, double node, double incl)
-{
-    CometRecord comet{};
-    comet.perihelionTime = perihelion;
-    comet.perihelionDistance = q;
-    comet.eccentricity = e;
-    comet.argPerihelion = peri * kDegree;
-    comet.ascendingNode = node * kDegree;
-    comet.inclination = incl * kDegree;
-    return comet;
-}
-
 // Heliocentric ecliptic longitude and latitude in degrees, and distance.
 void ExpectPlace(const Vec3& p, double longitude, double latitude, double r, const std::string& what)
 {
@@ -94,20 +82,19 @@ TEST(SolveOrbitEquation, EndsNextToTheParabolaAndOnNotANumber)
 TEST(Orbit, PositionsAsPyEphemGivesThem)
 {
     const DayNumber a3 = DayNumberFromDate(27.7405, 9, 2024);
-    const CometRecord comets[] = {
-        Comet(DayNumberFromDate(20.8249, 4, 2024), 0.781076, 0.954750, 198.9678, 255.8177, 74.1690),  // 12P
-        Comet(a3, 0.391426, 1.000116, 308.4919, 21.5596, 139.1112),  // C/2023 A3
-        Comet(a3, 0.391426, 1.0, 308.4919, 21.5596, 139.1112),       // the same as a parabola
+    const auto comet = [](DayNumber perihelion, double q, double e, double peri, double node, double incl) {
+        return CometRecord{.perihelionTime = perihelion, .argPerihelion = peri * kDegree, .ascendingNode = node * kDegree,
+                           .inclination = incl * kDegree, .eccentricity = e, .perihelionDistance = q};
     };
-    AsteroidRecord vesta;
-    vesta.epoch = DayNumberFromDate(9, 8, 2022);
-    vesta.meanAnomaly = 61.19230;
-    vesta.argPerihelion = 151.25778;
-    vesta.ascendingNode = 103.80081;
-    vesta.inclination = 7.14078;
-    vesta.eccentricity = 0.0884019;
-    vesta.meanMotion = 0.27151121;
-    vesta.semiMajorAxis = 2.3619872;
+    const CometRecord comets[] = {
+        comet(DayNumberFromDate(20.8249, 4, 2024), 0.781076, 0.954750, 198.9678, 255.8177, 74.1690),  // 12P
+        comet(a3, 0.391426, 1.000116, 308.4919, 21.5596, 139.1112),  // C/2023 A3
+        comet(a3, 0.391426, 1.0, 308.4919, 21.5596, 139.1112),       // the same as a parabola
+    };
+    const AsteroidRecord vesta{.name = "Vesta (4)", .meanAnomaly = 61.19230, .argPerihelion = 151.25778,
+                               .ascendingNode = 103.80081, .inclination = 7.14078, .eccentricity = 0.0884019,
+                               .meanMotion = 0.27151121, .semiMajorAxis = 2.3619872,
+                               .epoch = DayNumberFromDate(9, 8, 2022), .fieldTexts = {}};
     const struct {
         int object;  // a comet above, or 3 for Vesta
         int day, month, year;
