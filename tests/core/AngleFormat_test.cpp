@@ -45,6 +45,7 @@ TEST(NumberTexts, RoundingCarriesAtEveryBoundaryAndColumnsKeepTheirWidth)
         {FormatDeclination(Radians(23, 26.4, -1), 7), "-23° 26'"}, {FormatDegreesDMS(45.5), " 45°30' 0\""},
         {FormatDegreesDMS(2 + 20.0 / 60 + 14.0 / 3600), "  2°20'14\""},
         {FormatDegreesDMS(2 + 20.0 / 60 + 14.5 / 3600), "  2°20'15\""},
+        {FormatDegreesDMS(21.0 / 60 + 3.5 / 3600), "  0°21' 4\""},  // a half second that falls just short
         // A minutes part of 59.5' or more stays in its degree; 59.5" carries.
         {FormatDegreesDMS(10 + 59.6 / 60), " 10°59'36\""},
         {FormatDegreesDMS(10 + 59.0 / 60 + 59.4 / 3600), " 10°59'59\""},
