@@ -213,12 +213,7 @@ TEST_F(CliCommand, EphemerisWritesTheDocumentBytes)
 
 TEST_F(CliCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
 {
-    struct Case {
-        std::string arguments;
-        int status;
-        std::string err;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<std::string, int, std::string> cases[] = {  // arguments, status, standard error
         {"ephemeris --comet 5 --first 31/4/2024", 2, "Vous avez entré une date non valide.\n\nRecommencez !\n"},
         {"ephemeris --comet 5 --first 1/4/2024 --days -5", 2, "Erreur de saisie ! Recommencez !\n"},
         {"ephemeris --comet 5 --first 1/4/2024 --interval ''", 2, "Étourdi ! Vous avez oublié de saisir une donnée !\n"},
@@ -245,11 +240,9 @@ TEST_F(CliCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
         {"tonight --site 1 --alt-min -1", 2, "La hauteur minimale doit être comprise entre 0 et 89°.\n"},
         {"tonight --site 1 --format xml", 2, "qav-cli tonight : --format attend text ou csv, pas « xml ».\n"},
     };
-    for (const Case& c : cases) {
-        const CliRun run = QavCli(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_EQ(run.err, c.err) << c.arguments;
-        EXPECT_TRUE(run.out.empty()) << c.arguments;
+    for (const auto& [arguments, status, err] : cases) {
+        const CliRun run = QavCli(arguments);
+        EXPECT_EQ(std::tie(run.status, run.err, run.out), std::tie(status, err, "")) << arguments;
     }
     std::remove("COMETS.WDB");
     const CliRun missing = QavCli("ephemeris --comet 1 --first 1/1/2000");
@@ -381,13 +374,7 @@ TEST_F(CliCommand, ImportSummariesRefusalsAndTheNotice)
     const std::string comets = TestDataPath("CometEls.txt");
     const std::string planets = TestDataPath("MPCORB.DAT");
     folder.Write("refused.txt", TestData("CometEls.txt").substr(0, 400));
-    struct Case {
-        std::string arguments;
-        int status;
-        std::string out;
-        std::string err;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {  // arguments, status, output, error
         {"tonight --site 1 --comets", 2, "", "qav-cli tonight : aucune orbite à calculer : COMETS.WDB est vide.\n"},
         {"import comets " + comets + " --update-only", 0,
          "COMETS.WDB : 0 comète mise à jour, 0 ajoutée.\n8 comètes absentes du catalogue laissées de côté.\n", ""},
@@ -410,11 +397,9 @@ TEST_F(CliCommand, ImportSummariesRefusalsAndTheNotice)
         {"ephemeris --asteroid 1 --first 1/1/2025 --days 31 --interval 10 -o table.qav", 0, "",
          "Éléments anciens : époque 9/8/2022, écart 3,2 ans ; précision de quelques minutes d'arc au plus\n"},
     };
-    for (const Case& c : cases) {
-        const CliRun run = QavCli(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_EQ(run.out, c.out) << c.arguments;
-        EXPECT_EQ(run.err, c.err) << c.arguments;
+    for (const auto& [arguments, status, out, err] : cases) {
+        const CliRun run = QavCli(arguments);
+        EXPECT_EQ(std::tie(run.status, run.out, run.err), std::tie(status, out, err)) << arguments;
     }
     EXPECT_EQ(folder.Read("ASTERS.DTB"), TestData("../../data/ASTERS.DTB").substr(0, 10 * 110));
     EXPECT_EQ(folder.Read("COMETS.WDB").size(), 8u * 140);

@@ -103,13 +103,7 @@ TEST(ElementsFileReader, DamagedFilesAreRefusedAtTheirFirstBadLine)
     letterInQ[33] = 'x';
     std::string letterInE = Lines(planets, 8, 1);
     letterInE[74] = 'O';
-    struct Case {
-        bool comets;
-        std::string text;
-        int line;
-        std::string error;
-    };
-    const Case cases[] = {
+    const std::tuple<bool, std::string, int, std::string> cases[] = {  // comets?, text, bad line, error
         {true, "<!DOCTYPE html>\n<html><body>Not here</body></html>\n", 1, "date du périhélie illisible"},
         {true, Lines(planets, 7, 2), 1, "date du périhélie illisible"},
         {true, Lines(comets, 1, 2) + "\r\n" + letterInQ, 4, "distance au périhélie illisible"},
@@ -122,13 +116,13 @@ TEST(ElementsFileReader, DamagedFilesAreRefusedAtTheirFirstBadLine)
         {false, Lines(planets, 7, 1) + Lines(planets, 8, 1).substr(0, 130), 2, "désignation lisible absente"},
         {false, "\n\n", 0, "Le fichier ne contient aucun élément d'astéroïde."},
     };
-    for (const Case& c : cases) {
+    for (const auto& [isComet, text, line, error] : cases) {
         CometFileReader cometReader;
         MinorPlanetFileReader planetReader;
-        ElementsFileReader& reader = c.comets ? static_cast<ElementsFileReader&>(cometReader) : planetReader;
-        EXPECT_FALSE(ReadInPieces(reader, c.text, 50)) << c.text;
-        EXPECT_EQ(reader.errorLine(), c.line) << c.text;
-        EXPECT_NE(reader.error().find(c.error), std::string::npos) << reader.error();
+        ElementsFileReader& reader = isComet ? static_cast<ElementsFileReader&>(cometReader) : planetReader;
+        EXPECT_FALSE(ReadInPieces(reader, text, 50)) << text;
+        EXPECT_EQ(reader.errorLine(), line) << text;
+        EXPECT_NE(reader.error().find(error), std::string::npos) << reader.error();
     }
 }
 

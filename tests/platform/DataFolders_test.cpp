@@ -17,12 +17,8 @@ TEST(DataFolders, WorkingFolderOrder)
     const fs::path empty = withCatalogue.path() / "vide";
     fs::create_directory(empty);
     const fs::path cur = withCatalogue.path();
-    struct Case {
-        WorkingFolderSources sources;
-        fs::path folder;
-        bool userDataFolder;
-    };
-    const Case cases[] = {
+    // --dir, QAV_HOME, XDG_DATA_HOME, HOME, current folder: the folder, and whether it is the user's data folder.
+    const std::tuple<WorkingFolderSources, fs::path, bool> cases[] = {
         {{"d", "/q", "/x", "/home/u", cur}, "d", false},
         {{"", "/q", "/x", "/home/u", cur}, "/q", false},
         {{"", "", "/x", "/home/u", cur}, cur, false},
@@ -30,10 +26,9 @@ TEST(DataFolders, WorkingFolderOrder)
         {{"", "", "", "/home/u", empty}, "/home/u/.local/share/qav", true},
         {{"", "", "relatif", "/home/u", empty}, "/home/u/.local/share/qav", true},
     };
-    for (const Case& c : cases) {
-        const WorkingFolderChoice choice = ChooseWorkingFolder(c.sources);
-        EXPECT_EQ(choice.folder, c.folder) << c.folder;
-        EXPECT_EQ(choice.userDataFolder, c.userDataFolder) << c.folder;
+    for (const auto& [sources, folder, userDataFolder] : cases) {
+        const WorkingFolderChoice choice = ChooseWorkingFolder(sources);
+        EXPECT_EQ(std::tie(choice.folder, choice.userDataFolder), std::tie(folder, userDataFolder));
     }
 }
 
