@@ -25,7 +25,7 @@ void ExpectIdentity(const Mat3& m, double tolerance)
 
 } // namespace
 
-TEST(Sun, PositionAndObliquityAtJ2000)
+TEST(SunAndPrecession, PositionObliquityAndTheB1950Matrix)
 {
     const Vec3 sun = SunGeocentricEcliptic(1.0);
     EXPECT_NEAR(std::atan2(sun.y, sun.x) * kRadiansToDegrees + 360, 280.38, 0.01);
@@ -37,10 +37,7 @@ TEST(Sun, PositionAndObliquityAtJ2000)
     EXPECT_NEAR(std::atan2(october.y, october.x) * kRadiansToDegrees + 360, 199.90988, 1e-3);
     EXPECT_NEAR(Norm(october), 0.99766, 1e-5);
     EXPECT_EQ(EquinoxCenturies(1950), 0.5);
-}
-
-TEST(PrecessionMatrix, CarriesB1950IntoJ2000AndBack)
-{
+    // The precession matrix carries B1950 into J2000, and back.
     const Mat3 p = PrecessionMatrix(1.0, 0.5);
     EXPECT_NEAR(p(0, 0), 0.9999257, 1e-7);
     EXPECT_NEAR(p(1, 0), 0.0111761, 1e-7);

@@ -48,24 +48,20 @@ const TonightRow& RowOf(const std::vector<TonightRow>& rows, const std::vector<P
 
 TEST(DarkHours, AstronomicalNauticalOrNoneAsPyEphemFindsThem)
 {
-    struct Case {
-        SiteRecord site;
-        int day, month, year;
-        Darkness kind;
-        DayNumber start, end;  // PyEphem, horizon -18 (or -12) degrees
-    };
-    const Case cases[] = {
-        {Paris(), 15, 1, 2025, Darkness::Astronomical, Utc(15, 1, 2025, 18, 14, 58), Utc(16, 1, 2025, 5, 45, 14)},
-        {HauteProvence(), 15, 1, 2025, Darkness::Astronomical, Utc(15, 1, 2025, 18, 7, 24), Utc(16, 1, 2025, 5, 25, 51)},
+    // The night, its kind, and its start and end as PyEphem finds the Sun at -18 (or -12) degrees.
+    const std::tuple<TonightRequest, Darkness, DayNumber, DayNumber> cases[] = {
+        {Night(Paris(), 15, 1, 2025), Darkness::Astronomical, Utc(15, 1, 2025, 18, 14, 58), Utc(16, 1, 2025, 5, 45, 14)},
+        {Night(HauteProvence(), 15, 1, 2025), Darkness::Astronomical, Utc(15, 1, 2025, 18, 7, 24),
+         Utc(16, 1, 2025, 5, 25, 51)},
         // The Sun stays above -18 degrees at Paris around the solstice.
-        {Paris(), 21, 6, 2025, Darkness::Nautical, Utc(21, 6, 2025, 21, 41, 10), Utc(22, 6, 2025, 2, 4, 5)},
-        {Tromso(), 20, 5, 2025, Darkness::None, 0, 0},
+        {Night(Paris(), 21, 6, 2025), Darkness::Nautical, Utc(21, 6, 2025, 21, 41, 10), Utc(22, 6, 2025, 2, 4, 5)},
+        {Night(Tromso(), 20, 5, 2025), Darkness::None, 0, 0},
     };
-    for (const Case& c : cases) {
-        const DarkHours dark = TonightPlanner(Night(c.site, c.day, c.month, c.year)).dark();
-        EXPECT_EQ(dark.kind, c.kind) << c.month;
-        EXPECT_NEAR(dark.start, c.start, kSeconds30) << c.month;
-        EXPECT_NEAR(dark.end, c.end, kSeconds30) << c.month;
+    for (const auto& [night, kind, start, end] : cases) {
+        const DarkHours dark = TonightPlanner(night).dark();
+        EXPECT_EQ(dark.kind, kind) << night.month;
+        EXPECT_NEAR(dark.start, start, kSeconds30) << night.month;
+        EXPECT_NEAR(dark.end, end, kSeconds30) << night.month;
     }
 }
 
