@@ -84,7 +84,6 @@ TEST_F(ImportDialogs, CometsFromAnAddressPresentOnesCheckedTheNewOneAddedLast)
     TinyHttpServer server(QByteArray::fromStdString(TestData("CometEls.txt") + newComet),
                           TinyHttpServer::Mode::Normal);
     CCometImportDlg dialog;
-    EXPECT_EQ(dialog.source()->field()->text(), CCometImportDlg::kDefaultSource);
     ReadFrom(dialog.source(), server.Address());
     QTreeWidget* list = dialog.list();
     ASSERT_EQ(list->topLevelItemCount(), 9);
