@@ -1,11 +1,9 @@
 #include "core/AngleFormat.h"
-#include "core/FieldParsers.h"
 #include "core/ListIndent.h"
 #include "core/NumberText.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -68,19 +66,4 @@ TEST(NumberTexts, RoundingCarriesAtEveryBoundaryAndColumnsKeepTheirWidth)
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(text, expected);
-}
-
-TEST(NumberTexts, UseAPointWhateverTheUsersLocale)
-{
-    // Once the windows have started the process locale may be French.
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (!std::setlocale(LC_ALL, "fr_FR.UTF-8"))
-        GTEST_SKIP() << "no fr_FR.UTF-8 locale";
-    const std::string text = FormatRightAscension(12.25);
-    double value = 0;
-    const int status = ParseUnsignedReal("12.5", value);
-    std::setlocale(LC_ALL, previous.c_str());
-    EXPECT_EQ(text, " 12 15.00");
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(value, 12.5);
 }
