@@ -76,11 +76,7 @@ TEST(FieldParsers, StatusValueAndMessage)
     const std::string &forgotten = kForgotten, &input = kInputError, &invalid = kInvalidDate, &minutes = kMinutes,
                       &latitude = kLatitudeRange, &longitude = kLongitudeRange, &format = kDateFormat,
                       &signedFormat = kSignedDateFormat, &years = kYears;
-    const struct {
-        Reader reader;
-        const char* text;
-        Result expected;
-    } cases[] = {
+    const std::tuple<Reader, const char*, Result> cases[] = {
         {Integer, "0365", {1, 365, ""}},
         {Integer, "-3", {0, kept, input}},  // nothing stored on failure
         {Integer, "3.0", {0, kept, input}}, {Integer, " 3", {0, kept, input}}, {Integer, "99999999999", {0, kept, input}},
@@ -122,10 +118,10 @@ TEST(FieldParsers, StatusValueAndMessage)
         {Year, "/1/2000", {0, kept, signedFormat}}, {Year, "1/1", {0, kept, signedFormat}},
         {Year, "", {-1, kept, ""}},
     };
-    for (const auto& c : cases) {
-        const Result got = Read(c.reader, c.text);
-        EXPECT_EQ(got.status, c.expected.status) << c.text;
-        EXPECT_NEAR(got.value, c.expected.value, 1e-12) << c.text;
-        EXPECT_EQ(got.message, c.expected.message) << c.text;
+    for (const auto& [reader, text, expected] : cases) {
+        const Result got = Read(reader, text);
+        EXPECT_EQ(got.status, expected.status) << text;
+        EXPECT_NEAR(got.value, expected.value, 1e-12) << text;
+        EXPECT_EQ(got.message, expected.message) << text;
     }
 }
