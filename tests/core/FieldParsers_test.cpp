@@ -73,6 +73,7 @@ Result Read(Reader reader, const char* text)
 TEST(FieldParsers, StatusValueAndMessage)
 {
     const double kept = -7;  // nothing stored
+    const auto day = DayNumberFromDate;
     const std::string &forgotten = kForgotten, &input = kInputError, &invalid = kInvalidDate, &minutes = kMinutes,
                       &latitude = kLatitudeRange, &longitude = kLongitudeRange, &format = kDateFormat,
                       &signedFormat = kSignedDateFormat, &years = kYears;
@@ -93,12 +94,9 @@ TEST(FieldParsers, StatusValueAndMessage)
         {Latitude, "-90.0000", {1, -90.0, ""}}, {Longitude, "-180.0001", {-1, -(180 + 1.0 / 3600), longitude}},
         {Latitude, "", {-1, kept, forgotten}},
         // One Gregorian calendar for every year: 29 February 1500 never existed, 10 October 1582 did.
-        {Decimal, "31.75/12/2004", {1, DayNumberFromDate(31.75, 12, 2004), ""}},
-        {Decimal, "29/2/2000", {1, DayNumberFromDate(29, 2, 2000), ""}},
-        {Decimal, "29/2/1600", {1, DayNumberFromDate(29, 2, 1600), ""}},
-        {Decimal, "4.9/10/1582", {1, DayNumberFromDate(4.9, 10, 1582), ""}},
-        {Decimal, "10/10/1582", {1, DayNumberFromDate(10, 10, 1582), ""}},
-        {Decimal, "31.99/12/9999", {1, DayNumberFromDate(31.99, 12, 9999), ""}},
+        {Decimal, "31.75/12/2004", {1, day(31.75, 12, 2004), ""}}, {Decimal, "29/2/2000", {1, day(29, 2, 2000), ""}},
+        {Decimal, "29/2/1600", {1, day(29, 2, 1600), ""}}, {Decimal, "4.9/10/1582", {1, day(4.9, 10, 1582), ""}},
+        {Decimal, "10/10/1582", {1, day(10, 10, 1582), ""}}, {Decimal, "31.99/12/9999", {1, day(31.99, 12, 9999), ""}},
         {Decimal, "29/2/1900", {-1, kept, invalid}}, {Decimal, "29/2/1500", {-1, kept, invalid}},
         {Decimal, "29/2/1700", {-1, kept, invalid}}, {Decimal, "0.5/1/2000", {-1, kept, invalid}},
         {Decimal, "1/13/2000", {-1, kept, invalid}}, {Decimal, "1/1/99999999999", {-1, kept, invalid}},
