@@ -1,9 +1,6 @@
-// qav-cli run as a process on the sample catalogues, as a script would: the
-// diagram's grid and clicks and the night times against PyEphem 4.1.4
-// (python3-ephem, computed once and written here; no refraction, centres of
-// the bodies, the sites as SITES.NDB holds them, the objects from their
-// catalogue elements), the tables, CSV files and imports, the refusals with
-// their messages and exit statuses (2 bad input, 3 a file that cannot be used).
+// qav-cli run as a script would, on the sample catalogues. Event times against PyEphem
+// 4.1.4 (python3-ephem, computed once: no refraction, centres of the bodies, sites and
+// objects as the catalogues hold them). Exit status 2: bad input; 3: an unusable file.
 
 #include "core/Calendar.h"
 #include "diagram/EventGrid.h"
@@ -158,10 +155,9 @@ TEST_F(CliCommand, DiagramWrongArgumentsAndMissingFilesAreReported)
     EXPECT_EQ(QavCli("--dir /nulle/part diagram").status, 2);
 }
 
-// The window's "Ephéméride": a daily table from the 1st of the start month,
-// 366 lines, or 367 when the span passes 10 February of a leap year; the
-// same bytes as the ephemeris command gives for that request. Output files
-// are named from where the command is typed, not from the catalogue folder.
+// The window's "Ephéméride": a daily table from the 1st of the start month, 366 lines, or
+// 367 past 10 February of a leap year; the same bytes as the ephemeris command gives.
+// Output files are named from where the command is typed, not from the catalogue folder.
 TEST_F(CliCommand, DiagramEphemerisOfTheDiagramIsTheYearLongTable)
 {
     std::filesystem::create_directory("ici");
@@ -178,9 +174,8 @@ TEST_F(CliCommand, DiagramEphemerisOfTheDiagramIsTheYearLongTable)
     EXPECT_NE(plain.find(" 1/ 3/2024"), std::string::npos);
 }
 
-// The lines themselves are pinned against PyEphem where the installed program
-// is run (DataFolders_test): here the same table as a file, on the screen and
-// from another folder.
+// The lines are pinned against PyEphem where the installed program runs
+// (DataFolders_test): here the table as a file and on the screen.
 TEST_F(CliCommand, EphemerisWritesTheDocumentBytes)
 {
     const CliRun toFile = QavCli("ephemeris --comet 5 --first 1/4/2024 -o essai.qav");

@@ -1,6 +1,5 @@
-// The import dialogs, fed from files and from a small HTTP server of the
-// test's own on 127.0.0.1: normal, slow (then cancelled) and failing. And the
-// old-elements notice of the main window.
+// The import dialogs, fed from files and from the test's own HTTP server on 127.0.0.1
+// (normal, slow then cancelled, failing); the old-elements notice of the main window.
 
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"

@@ -1,9 +1,6 @@
-// One night over the sample catalogues, against PyEphem 4.1.4 (python3-ephem,
-// computed once and written here): Paris and Haute-Provence as SITES.NDB
-// holds them, no refraction (pressure 0), the centre of the Sun and of the
-// objects; Vesta and Eunomia as EllipticalBody from their ASTERS.DTB
-// elements. PyEphem's apparent places differ from the program's geometric
-// ones by less than a minute of arc, a few seconds of time here.
+// One night against PyEphem 4.1.4 (python3-ephem, computed once): the sites as
+// SITES.NDB holds them, no refraction, centres of the bodies, Vesta and Eunomia from
+// their ASTERS.DTB elements. Its apparent places are within a minute of arc of ours.
 
 #include "catalog/AsteroidLine.h"
 #include "core/Calendar.h"

@@ -1,8 +1,5 @@
-// The "Ce soir" window on the sample catalogues: the night of 15 January 2025
-// from Paris (the dark hours and Vesta's rise through 10 degrees as PyEphem
-// gives them, see the planner's test), the filter, the CSV, the diagram and
-// the ephemeris of a row, the refusals, and a night without astronomical
-// darkness.
+// The "Ce soir" window: 15 January 2025 from Paris (times as in the planner's test),
+// the filter, CSV, diagram and ephemeris of a row, refusals, a night without darkness.
 
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"

@@ -45,10 +45,9 @@ TEST(DataFolders, InstalledProgramStartsOnTheSamples)
                              "share/icons/hicolor/48x48/apps/io.github.qav_astro.Qav.png"})
         EXPECT_TRUE(fs::is_regular_file(prefix.path() / file)) << file;
 
-    // From an empty folder, with a home that holds only the user's own
-    // asteroids: the other samples are copied to the XDG folder and read there.
-    // Halley's first lines: RA, Dec, distances and elongation from PyEphem
-    // 4.1.4; phase and anti-solar position angle by hand from those and
+    // From an empty folder, with a home that holds only the user's own asteroids: the other
+    // samples are copied to the XDG folder and read there. Halley's lines: RA, Dec, distances
+    // and elongation from PyEphem 4.1.4; phase and anti-solar angle by hand from those and
     // PyEphem's Sun; m1 = 4 + 15 log r + 5 log delta.
     fs::create_directories(prefix.path() / "home/.local/share/qav");
     prefix.Write("home/.local/share/qav/ASTERS.DTB", "mes astéroïdes");
