@@ -7,21 +7,15 @@
 #include <cmath>
 #include <string>
 
-namespace {
-
-// Radians from degrees and minutes, with the program's own degree factor.
-double Radians(double degrees, double minutes, int sign = 1)
-{
-    return sign * (degrees + minutes / 60) / 57.29577951862575;
-}
-
-} // namespace
-
 // Expected texts by hand: minutes = 60 x the fraction, rounded at the printed
 // precision, a round-up to 60 carrying into the next hour or degree.
 TEST(NumberTexts, RoundingCarriesAtEveryBoundaryAndColumnsKeepTheirWidth)
 {
     const double nan = std::nan("");
+    // Radians from degrees and minutes, with the program's own degree factor.
+    const auto Radians = [](double degrees, double minutes, int sign = 1) {
+        return sign * (degrees + minutes / 60) / 57.29577951862575;
+    };
     const std::pair<std::string, std::string> cases[] = {
         {FormatRightAscension(0.5), "  0 30.00"}, {FormatRightAscension(23.99), " 23 59.40"},
         {FormatRightAscension(-0.25), " -0 15.00"}, {FormatRightAscension(5 + 59.994 / 60), "  5 59.99"},

@@ -1,11 +1,9 @@
-// The orbit equation on each branch, and two-body positions against
-// PyEphem 4.1.4 (python3-ephem, computed once and written here: hlon, hlat,
-// sun_distance and earth_distance) for an elliptic, a hyperbolic and a
-// parabolic comet with the elements of tests/data/CometEls.txt, and for Vesta
-// with those of its MPCORB.DAT line. PyEphem was given the elements referred
-// to the equinox of each date, whose ecliptic it gives, and it shows the body
-// where it was when the light left it, Delta x 0.0057755 days earlier, on its
-// TT scale, 72 to 79 s (its delta_t) after the UT date.
+// The orbit equation on each branch, and positions against PyEphem 4.1.4 (python3-ephem,
+// computed once: hlon, hlat, sun_distance, earth_distance) for an elliptic, a hyperbolic and a
+// parabolic comet (elements of tests/data/CometEls.txt) and Vesta (its MPCORB.DAT line).
+// PyEphem had the elements referred to the equinox of each date, whose ecliptic it gives; it
+// shows the body where the light left it, Delta x 0.0057755 days earlier, on its TT scale,
+// 72 to 79 s (its delta_t) after the UT date.
 
 #include "catalog/AsteroidRecord.h"
 #include "catalog/CometRecord.h"
