@@ -6,12 +6,10 @@
 #include <climits>
 #include <cmath>
 
-// Day numbers are JD - 2415020: J. Meeus, Astronomical Algorithms (2nd ed.),
-// example 7.a, 1957 October 4.81 is JD 2436116.31; J2000.0 is JD 2451545.0;
-// 0h of the Gregorian 1 January of year 1 is JD 1721425.5 (day 1 of the Rata
-// Die count, JD = RD + 1721424.5, Dershowitz and Reingold, Calendrical
-// Calculations). The proleptic Gregorian rule holds before 1582 and year 1
-// too: year 0 is leap, and 400 years are 146097 days.
+// Day numbers are JD - 2415020: J. Meeus, Astronomical Algorithms (2nd ed.), example 7.a,
+// 1957 October 4.81 is JD 2436116.31; J2000.0 is JD 2451545.0; 0h of 1 January of year 1 is
+// JD 1721425.5 (Rata Die 1, JD = RD + 1721424.5, Dershowitz and Reingold, Calendrical
+// Calculations). The Gregorian rule holds before 1582 too: year 0 is leap, 400 years 146097 days.
 TEST(Calendar, DayNumbersOfOneGregorianCalendar)
 {
     EXPECT_NEAR(DayNumberFromDate(4.81, 10, 1957), 2436116.31 - 2415020, 1e-9);

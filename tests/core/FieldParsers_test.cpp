@@ -11,19 +11,19 @@
 
 namespace {
 
-const std::string kForgotten = "Étourdi ! Vous avez oublié de saisir une donnée !";
-const std::string kInputError = "Erreur de saisie ! Recommencez !";
-const std::string kInvalidDate = "Vous avez entré une date non valide.\n\nRecommencez !";
-const std::string kMinutes =
+const std::string forgotten = "Étourdi ! Vous avez oublié de saisir une donnée !";
+const std::string input = "Erreur de saisie ! Recommencez !";
+const std::string invalid = "Vous avez entré une date non valide.\n\nRecommencez !";
+const std::string minutes =
     "Erreur ! Les nombres de minutes et de\nsecondes doivent être inférieurs à 60.\n\nRecommencez !";
-const std::string kLatitudeRange = "Erreur ! La latitude doit être comprise entre 90° et -90°.";
-const std::string kLongitudeRange = "Erreur ! La longitude doit être comprise entre 180° et -180°.";
-const std::string kDateFormat = "Erreur de saisie de la date.\nLe format est  jj / mm / aaaa .\n\nRecommencez !";
-const std::string kSignedDateFormat =
+const std::string latitude = "Erreur ! La latitude doit être comprise entre 90° et -90°.";
+const std::string longitude = "Erreur ! La longitude doit être comprise entre 180° et -180°.";
+const std::string format = "Erreur de saisie de la date.\nLe format est  jj / mm / aaaa .\n\nRecommencez !";
+const std::string signedFormat =
     "Erreur de saisie de la date.\nLe format est  jj / mm / [-] aaaa .\n\nRecommencez !";
 // The Sun theory holds for a few thousand years and the tables print four
 // characters of year: the years -999 to 9999, the same for both date readers.
-const std::string kYears = "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
+const std::string years = "Erreur ! L'année doit être comprise entre -999 et 9999.\n\nRecommencez !";
 
 // A reader: its status, and the value it stores (-7 when it stores none).
 using Reader = int (*)(const char* text, double& value);
@@ -63,7 +63,7 @@ Result Read(Reader reader, const char* text)
     if (!recorder.messages.empty()) {
         result.message = recorder.messages[0].text;
         EXPECT_EQ(recorder.messages[0].caption, "Qav");
-        EXPECT_EQ(recorder.messages[0].icon, result.message == kForgotten ? MessageIcon::Warning : MessageIcon::Stop);
+        EXPECT_EQ(recorder.messages[0].icon, result.message == forgotten ? MessageIcon::Warning : MessageIcon::Stop);
     }
     return result;
 }
@@ -74,9 +74,6 @@ TEST(FieldParsers, StatusValueAndMessage)
 {
     const double kept = -7;  // nothing stored
     const auto day = DayNumberFromDate;
-    const std::string &forgotten = kForgotten, &input = kInputError, &invalid = kInvalidDate, &minutes = kMinutes,
-                      &latitude = kLatitudeRange, &longitude = kLongitudeRange, &format = kDateFormat,
-                      &signedFormat = kSignedDateFormat, &years = kYears;
     const std::tuple<Reader, const char*, Result> cases[] = {
         {Integer, "0365", {1, 365, ""}},
         {Integer, "-3", {0, kept, input}},  // nothing stored on failure

@@ -1,7 +1,6 @@
-// The Sun, the Moon, precession and the geocentric chain against published
-// values (J. Meeus, Astronomical Algorithms, 2nd ed.; the B1950 to J2000
-// precession matrix) and PyEphem 4.1.4 (python3-ephem, ELP-based Moon: g_ra,
-// g_dec and moon_phase, computed once and written here) over 1950-2050.
+// The Sun, the Moon and precession against published values (J. Meeus, Astronomical
+// Algorithms, 2nd ed.; the B1950 to J2000 precession matrix) and PyEphem 4.1.4
+// (python3-ephem, ELP-based Moon: g_ra, g_dec, moon_phase, computed once), 1950-2050.
 
 #include "core/ApparentPlace.h"
 #include "core/AstroConstants.h"

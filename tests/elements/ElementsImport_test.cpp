@@ -1,6 +1,5 @@
-// The Minor Planet Center's formats read and imported: packed codes, lines
-// refused with their number, the catalogues rewritten whole or not at all,
-// and the old-elements notice.
+// The Minor Planet Center's formats read and imported: packed codes, lines refused with
+// their number, the catalogues rewritten whole or not at all, the old-elements notice.
 
 #include "catalog/SelectionState.h"
 #include "elements/AsteroidImport.h"
