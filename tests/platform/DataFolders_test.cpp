@@ -64,11 +64,9 @@ TEST(DataFolders, InstalledProgramStartsOnTheSamples)
     EXPECT_EQ(fs::file_size(prefix.path() / "home/.local/share/qav/SITES.NDB"), 17u * 64);
     EXPECT_EQ(prefix.Read("home/.local/share/qav/ASTERS.DTB"), "mes astéroïdes");
 
-    const CliRun help = RunCommand(env + "qav' --help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage : qav [--dir DOSSIER] [FICHIER.qav]"), std::string::npos);
+    EXPECT_NE(RunCommand(env + "qav' --help").out.find("Usage : qav [--dir DOSSIER] [FICHIER.qav]"), std::string::npos);
     EXPECT_EQ(RunCommand(env + "qav' --version").out, "Qav, version " QAV_VERSION "\n");
     const CliRun unknown = RunCommand(env + "qav' --nimporte");
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err, "qav : option inconnue « --nimporte ».\nEssayez « qav --help ».\n");
+    EXPECT_EQ(std::tie(unknown.status, unknown.err),
+              std::make_tuple(2, std::string("qav : option inconnue « --nimporte ».\nEssayez « qav --help ».\n")));
 }
