@@ -226,6 +226,7 @@ TEST_F(CliCommand, RefusalsSayWhyOnceAndExitWithTheirStatus)
         {"tonight --date 1/1/2025", 2, "qav-cli tonight : donnez le site avec --site K.\n"},
         {"tonight --site 1 --date 30/2/2025", 2, "Vous avez entré une date non valide.\n\nRecommencez !\n"},
         {"tonight --site 1 --mag-max 31", 2, "La magnitude limite doit être comprise entre -10 et 30.\n"},
+        {"tonight --site 1 --mag-max .", 2, "La magnitude limite doit être un nombre, par exemple 12 ou 10.5.\n"},
         {"tonight --site 1 --alt-min -1", 2, "La hauteur minimale doit être comprise entre 0 et 89°.\n"},
         {"tonight --site 1 --format xml", 2, "qav-cli tonight : --format attend text ou csv, pas « xml ».\n"},
     };
