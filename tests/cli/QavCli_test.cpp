@@ -359,7 +359,8 @@ TEST_F(CliCommand, ImportSummariesRefusalsAndTheNotice)
     const std::string planets = TestDataPath("MPCORB.DAT");
     folder.Write("refused.txt", TestData("CometEls.txt").substr(0, 400));
     const std::tuple<std::string, int, std::string, std::string> cases[] = {  // arguments, status, output, error
-        {"tonight --site 1 --comets", 2, "", "qav-cli tonight : aucune orbite à calculer : COMETS.WDB est vide.\n"},
+        {"tonight --site 1 --comets --date 1/2/2025 --alt-min 89 --mag-max 30", 2, "",  // the bounds pass
+         "qav-cli tonight : aucune orbite à calculer : COMETS.WDB est vide.\n"},
         {"import comets " + comets + " --update-only", 0,
          "COMETS.WDB : 0 comète mise à jour, 0 ajoutée.\n8 comètes absentes du catalogue laissées de côté.\n", ""},
         {"import comets " + comets, 0, "COMETS.WDB : 0 comète mise à jour, 8 ajoutées.\n", ""},

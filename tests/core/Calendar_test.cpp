@@ -15,8 +15,6 @@ TEST(Calendar, DayNumbersOfOneGregorianCalendar)
     EXPECT_NEAR(DayNumberFromDate(4.81, 10, 1957), 2436116.31 - 2415020, 1e-9);
     EXPECT_EQ(DayNumberFromDate(1.5, 1, 2000), 2451545.0 - 2415020);
     EXPECT_EQ(DayNumberFromDate(1, 1, 1), 1721425.5 - 2415020);
-    EXPECT_EQ(DayNumberFromDate(1, 1, 1900), 0.5);
-    EXPECT_EQ(DayNumberFromDate(29, 2, 2000), 36583.5);
     EXPECT_EQ(RequestDayNumber({1, 3, 2000, 0, 0, 0}), 36584.5);
     EXPECT_EQ(JulianCenturies(DayNumberFromDate(1.5, 1, 2000)), 1.0);
     // The request month is 0 until a date is entered: carried, not read out of the table.
