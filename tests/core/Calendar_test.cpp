@@ -6,101 +6,70 @@
 #include <climits>
 #include <cmath>
 
-namespace {
-
-// "d/m/y" reached from `from` after `interval` days; `marker` as the document's.
-std::string Advance(int day, int month, int year, int interval, int& marker)
+// Day numbers are JD - 2415020: J. Meeus, Astronomical Algorithms (2nd ed.), example 7.a,
+// 1957 October 4.81 is JD 2436116.31; J2000.0 is JD 2451545.0; 0h of 1 January of year 1 is
+// JD 1721425.5 (Rata Die 1, JD = RD + 1721424.5, Dershowitz and Reingold, Calendrical
+// Calculations). The Gregorian rule holds before 1582 too: year 0 is leap, 400 years 146097 days.
+TEST(Calendar, DayNumbersOfOneGregorianCalendar)
 {
-    EphemerisRequest request{day, month, year, 0, interval, 0};
-    AdvanceRequestDate(request, marker);
-    return std::to_string(request.day) + "/" + std::to_string(request.month) + "/" + std::to_string(request.year);
-}
-
-std::string Advance(int day, int month, int year, int interval)
-{
-    int marker = 0;
-    return Advance(day, month, year, interval, marker);
-}
-
-} // namespace
-
-TEST(DayNumber, ZeroHourOfADateFallsOnHalfDays)
-{
-    EXPECT_EQ(DayNumberFromDate(1, 1, 1900), 0.5);
-    EXPECT_EQ(DayNumberFromDate(1, 1, 2000), 36524.5);
-    EXPECT_EQ(DayNumberFromDate(29, 2, 2000), 36583.5);
+    EXPECT_NEAR(DayNumberFromDate(4.81, 10, 1957), 2436116.31 - 2415020, 1e-9);
+    EXPECT_EQ(DayNumberFromDate(1.5, 1, 2000), 2451545.0 - 2415020);
+    EXPECT_EQ(DayNumberFromDate(1, 1, 1), 1721425.5 - 2415020);
     EXPECT_EQ(RequestDayNumber({1, 3, 2000, 0, 0, 0}), 36584.5);
     EXPECT_EQ(JulianCenturies(DayNumberFromDate(1.5, 1, 2000)), 1.0);
     // The request month is 0 until a date is entered: carried, not read out of the table.
     EXPECT_EQ(DayNumberFromDate(31, 0, 2001), DayNumberFromDate(31, 12, 2000));
     EXPECT_EQ(DayNumberFromDate(1, 13, 2000), DayNumberFromDate(1, 1, 2001));
-}
-
-TEST(Calendar, OneGregorianCalendarForEveryYear)
-{
-    // The proleptic Gregorian rule, also before 1582 and before year 1.
     for (const int leap : {1600, 2000, 2024, 0, -4, -400})
         EXPECT_TRUE(IsGregorianLeapYear(leap)) << leap;
     for (const int common : {1500, 1700, 1900, 2023, -1, -100})
         EXPECT_FALSE(IsGregorianLeapYear(common)) << common;
-    // The day number counts the same calendar: 0h of the Gregorian 1 January
-    // of year 1 is JD 1721425.5 (day 1 of the Rata Die count, JD = RD +
-    // 1721424.5, Dershowitz and Reingold, Calendrical Calculations); year 0
-    // is leap, and 400 Gregorian years are 146097 days.
-    EXPECT_EQ(DayNumberFromDate(1, 1, 1), 1721425.5 - 2415020.0);
-    EXPECT_EQ(DayNumberFromDate(1, 3, 0) - DayNumberFromDate(28, 2, 0), 2.0);
-    EXPECT_EQ(DayNumberFromDate(1, 3, -4) - DayNumberFromDate(28, 2, -4), 2.0);
-    EXPECT_EQ(DayNumberFromDate(1, 3, -100) - DayNumberFromDate(28, 2, -100), 1.0);
+    for (const int year : {0, -4, -100, 1900, 2000})
+        EXPECT_EQ(DayNumberFromDate(1, 3, year) - DayNumberFromDate(28, 2, year), IsGregorianLeapYear(year) ? 2 : 1);
     EXPECT_EQ(DayNumberFromDate(1, 1, 1) - DayNumberFromDate(1, 1, -399), 146097.0);
     EXPECT_EQ(DayNumberFromDate(15, 10, 1582) - DayNumberFromDate(4, 10, 1582), 11.0);
 }
 
-TEST(AdvanceRequestDate, CarriesAcrossMonthsYearsAndLeapFebruaries)
+TEST(Calendar, AdvanceRequestDateAndItsLeapFebruaryMarker)
 {
-    EXPECT_EQ(Advance(28, 2, 2001, 1), "1/3/2001");
-    EXPECT_EQ(Advance(28, 2, 2000, 1), "29/2/2000");
-    EXPECT_EQ(Advance(28, 2, 1900, 1), "1/3/1900");
-    EXPECT_EQ(Advance(31, 12, 1999, 1), "1/1/2000");
-    EXPECT_EQ(Advance(20, 12, 2003, 45), "3/2/2004");
-    EXPECT_EQ(Advance(15, 1, 2001, 400), "19/2/2002");
-    EXPECT_EQ(Advance(0, 6, 2024, 1), "1/6/2024");
-    EXPECT_EQ(Advance(17, 5, 2024, 0), "17/5/2024");
-    EXPECT_EQ(Advance(0, 0, 0, 1), "1/12/-1");  // the start values reach a real date
-}
-
-TEST(AdvanceRequestDate, AnyIntervalMovesTheDayNumberByExactlyThatMuch)
-{
-    // Long intervals jump whole 400-year cycles; the date reached must still
-    // lie exactly `interval` days later.
-    for (const int interval : {146097, 146097 * 3 + 59, 1000000, INT_MAX - 31}) {
-        EphemerisRequest request{31, 1, 2000, 0, interval, 0};
-        const DayNumber before = RequestDayNumber(request);
+    // {from, interval, to, marker}: the marker is set when a date lands on
+    // 10 February of a leap year, and never cleared.
+    const struct {
+        int day, month, year, interval, toDay, toMonth, toYear, marker;
+    } cases[] = {
+        {28, 2, 2001, 1, 1, 3, 2001, 0},  {28, 2, 2000, 1, 29, 2, 2000, 0}, {28, 2, 1900, 1, 1, 3, 1900, 0},
+        {31, 12, 1999, 1, 1, 1, 2000, 0}, {20, 12, 2003, 45, 3, 2, 2004, 0}, {15, 1, 2001, 400, 19, 2, 2002, 0},
+        {0, 6, 2024, 1, 1, 6, 2024, 0},   {17, 5, 2024, 0, 17, 5, 2024, 0},  {0, 0, 0, 1, 1, 12, -1, 0},
+        {31, 1, 1900, 10, 10, 2, 1900, 0}, {9, 2, 2004, 2, 11, 2, 2004, 0},  {31, 1, 2000, 10, 10, 2, 2000, 1},
+        {10, 2, 2024, 0, 10, 2, 2024, 1},  {9, 2, 2004, 0, 9, 2, 2004, 0},
+    };
+    for (const auto& c : cases) {
+        EphemerisRequest request{c.day, c.month, c.year, 0, c.interval, 0};
         int marker = 0;
         AdvanceRequestDate(request, marker);
-        EXPECT_LE(request.day, 31);
-        EXPECT_EQ(RequestDayNumber(request) - before, interval) << interval;
+        EXPECT_EQ(std::make_tuple(request.day, request.month, request.year, marker),
+                  std::make_tuple(c.toDay, c.toMonth, c.toYear, c.marker))
+            << c.day << "/" << c.month << "/" << c.year << " + " << c.interval;
+    }
+    int marker = 1;
+    EphemerisRequest request{1, 3, 2001, 0, 1, 0};
+    AdvanceRequestDate(request, marker);
+    EXPECT_EQ(marker, 1);
+    // Long intervals jump whole 400-year cycles; the date reached must still lie
+    // exactly `interval` days later.
+    for (const int interval : {146097, 146097 * 3 + 59, 1000000, INT_MAX - 31}) {
+        EphemerisRequest far{31, 1, 2000, 0, interval, 0};
+        const DayNumber before = RequestDayNumber(far);
+        AdvanceRequestDate(far, marker);
+        EXPECT_LE(far.day, 31);
+        EXPECT_EQ(RequestDayNumber(far) - before, interval) << interval;
     }
 }
 
-TEST(AdvanceRequestDate, MarkerIsSetOnTenthFebruaryOfLeapYearsOnly)
-{
-    int marker = 0;
-    Advance(31, 1, 1900, 10, marker);
-    Advance(31, 1, 2001, 10, marker);
-    Advance(9, 2, 2004, 2, marker);
-    EXPECT_EQ(marker, 0);
-    Advance(31, 1, 2000, 10, marker);
-    Advance(31, 1, 2001, 10, marker);  // set, then never cleared
-    EXPECT_EQ(marker, 1);
-
-    marker = 0;  // already there, interval 0: set again
-    Advance(10, 2, 2024, 0, marker);
-    EXPECT_EQ(marker, 1);
-}
-
-TEST(CalendarDateFromDayNumber, InvertsTheDayNumber)
+TEST(Calendar, DateOfADayNumber)
 {
     EXPECT_EQ(FormatCalendarDate(36525.0), "1.50000/1/2000");
+    EXPECT_EQ(FormatCalendarDate(2436116.31 - 2415020), "4.81000/10/1957");  // Meeus, example 7.c
     // A third of a second before midnight at the end of a month is shown as the
     // next month's first day, never as a 32nd of January.
     const DayNumber february = DayNumberFromDate(1, 2, 2024);

@@ -1,8 +1,5 @@
-// The "Ce soir" window on the sample catalogues: the night of 15 January 2025
-// from Paris (the dark hours and Vesta's rise through 10 degrees as PyEphem
-// gives them, see the planner's test), the filter, the CSV, the diagram and
-// the ephemeris of a row, the refusals, and a night without astronomical
-// darkness.
+// The "Ce soir" window: 15 January 2025 from Paris (times as in the planner's test),
+// the filter, CSV, diagram and ephemeris of a row, refusals, a night without darkness.
 
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
@@ -99,22 +96,18 @@ TEST_F(TonightWindow, ListsTheNightFiltersSavesAndOpensAnObject)
 TEST_F(TonightWindow, RefusesBadFieldsAndMarksANauticalNight)
 {
     messages.Clear();
-    struct Case {
-        const char* field;
-        const char* text;
-        const char* message;
-    };
-    for (const Case& c : {Case{"magnitude", "40", "La magnitude limite doit être comprise entre -10 et 30."},
-                          Case{"altitude", "dix", "La hauteur minimale doit être un nombre de degrés, par exemple 10."},
-                          Case{"altitude", "95", "La hauteur minimale doit être comprise entre 0 et 89°."},
-                          Case{"date", "31/2/2025", "Vous avez entré une date non valide.\n\nRecommencez !"}}) {
+    // The field, what is typed there, the message; the shared reader's other messages are qav-cli's.
+    for (const auto& [field, text, message] :
+         {std::tuple{"magnitude", "40", "La magnitude limite doit être comprise entre -10 et 30."},
+          std::tuple{"altitude", "dix", "La hauteur minimale doit être un nombre de degrés, par exemple 10."},
+          std::tuple{"date", "31/2/2025", "Vous avez entré une date non valide.\n\nRecommencez !"}}) {
         Type("date", "15/1/2025");
         Type("magnitude", "12");
         Type("altitude", "10");
-        Type(c.field, c.text);
-        EXPECT_FALSE(window->Compute()) << c.text;
-        EXPECT_EQ(messages.Texts(), c.message);
-        EXPECT_EQ(window->findChild<QLineEdit*>(c.field)->selectedText(), c.text);  // typing replaces it
+        Type(field, text);
+        EXPECT_FALSE(window->Compute()) << text;
+        EXPECT_EQ(messages.Texts(), message);
+        EXPECT_EQ(window->findChild<QLineEdit*>(field)->selectedText(), text);  // typing replaces it
         messages.Clear();
     }
     // A request replaces the one running; a comma is a decimal point.

@@ -17,12 +17,8 @@ TEST(DataFolders, WorkingFolderOrder)
     const fs::path empty = withCatalogue.path() / "vide";
     fs::create_directory(empty);
     const fs::path cur = withCatalogue.path();
-    struct Case {
-        WorkingFolderSources sources;
-        fs::path folder;
-        bool userDataFolder;
-    };
-    const Case cases[] = {
+    // --dir, QAV_HOME, XDG_DATA_HOME, HOME, current folder: the folder, and whether it is the user's data folder.
+    const std::tuple<WorkingFolderSources, fs::path, bool> cases[] = {
         {{"d", "/q", "/x", "/home/u", cur}, "d", false},
         {{"", "/q", "/x", "/home/u", cur}, "/q", false},
         {{"", "", "/x", "/home/u", cur}, cur, false},
@@ -30,10 +26,9 @@ TEST(DataFolders, WorkingFolderOrder)
         {{"", "", "", "/home/u", empty}, "/home/u/.local/share/qav", true},
         {{"", "", "relatif", "/home/u", empty}, "/home/u/.local/share/qav", true},
     };
-    for (const Case& c : cases) {
-        const WorkingFolderChoice choice = ChooseWorkingFolder(c.sources);
-        EXPECT_EQ(choice.folder, c.folder) << c.folder;
-        EXPECT_EQ(choice.userDataFolder, c.userDataFolder) << c.folder;
+    for (const auto& [sources, folder, userDataFolder] : cases) {
+        const WorkingFolderChoice choice = ChooseWorkingFolder(sources);
+        EXPECT_EQ(std::tie(choice.folder, choice.userDataFolder), std::tie(folder, userDataFolder));
     }
 }
 
@@ -50,10 +45,9 @@ TEST(DataFolders, InstalledProgramStartsOnTheSamples)
                              "share/icons/hicolor/48x48/apps/io.github.qav_astro.Qav.png"})
         EXPECT_TRUE(fs::is_regular_file(prefix.path() / file)) << file;
 
-    // From an empty folder, with a home that holds only the user's own
-    // asteroids: the other samples are copied to the XDG folder and read there.
-    // Halley's first lines: RA, Dec, distances and elongation from PyEphem
-    // 4.1.4; phase and anti-solar position angle by hand from those and
+    // From an empty folder, with a home that holds only the user's own asteroids: the other
+    // samples are copied to the XDG folder and read there. Halley's lines: RA, Dec, distances
+    // and elongation from PyEphem 4.1.4; phase and anti-solar angle by hand from those and
     // PyEphem's Sun; m1 = 4 + 15 log r + 5 log delta.
     fs::create_directories(prefix.path() / "home/.local/share/qav");
     prefix.Write("home/.local/share/qav/ASTERS.DTB", "mes astéroïdes");
@@ -70,11 +64,9 @@ TEST(DataFolders, InstalledProgramStartsOnTheSamples)
     EXPECT_EQ(fs::file_size(prefix.path() / "home/.local/share/qav/SITES.NDB"), 17u * 64);
     EXPECT_EQ(prefix.Read("home/.local/share/qav/ASTERS.DTB"), "mes astéroïdes");
 
-    const CliRun help = RunCommand(env + "qav' --help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage : qav [--dir DOSSIER] [FICHIER.qav]"), std::string::npos);
+    EXPECT_NE(RunCommand(env + "qav' --help").out.find("Usage : qav [--dir DOSSIER] [FICHIER.qav]"), std::string::npos);
     EXPECT_EQ(RunCommand(env + "qav' --version").out, "Qav, version " QAV_VERSION "\n");
     const CliRun unknown = RunCommand(env + "qav' --nimporte");
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err, "qav : option inconnue « --nimporte ».\nEssayez « qav --help ».\n");
+    EXPECT_EQ(std::tie(unknown.status, unknown.err),
+              std::make_tuple(2, std::string("qav : option inconnue « --nimporte ».\nEssayez « qav --help ».\n")));
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 struct CliRun {
     int status = -1;
@@ -44,4 +45,26 @@ inline CliRun RunCommand(const std::string& commandLine)
 inline CliRun QavCli(const std::string& arguments)
 {
     return RunCommand("env -u QAV_HOME " + std::string(QAV_CLI_PATH) + " " + arguments);
+}
+
+// The pieces of `text` between the separators, empty ones included (CSV cells
+// with ',', click fields with '\t'); Lines leaves out the one after the last line end.
+inline std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> pieces(1);
+    for (const char c : text) {
+        if (c == separator)
+            pieces.emplace_back();
+        else
+            pieces.back().push_back(c);
+    }
+    return pieces;
+}
+
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines = Split(text, '\n');
+    if (lines.back().empty())
+        lines.pop_back();
+    return lines;
 }
