@@ -1,6 +1,5 @@
-// The visibility diagram without its window: the arithmetic of one night,
-// a whole diagram's grid and picture against independent event times, and
-// reading it back (clicks, the information box, legends, the typed month).
+// The visibility diagram without its window: one night, a whole grid and
+// picture against independent event times, and reading it back.
 
 #include "catalog/AsteroidRecord.h"
 #include "core/EphemerisRequest.h"
@@ -26,8 +25,7 @@ namespace {
 
 constexpr double kDegree = 0.017453292519943295;
 
-// The chart's geometry, written out here so that the drawing is not checked
-// with its own helpers: night k at x = 2k + 9, four-minute row r at y = 435 - r.
+// The chart's geometry, written out: night k at x = 2k + 9, row r at y = 435 - r.
 int X(int column) { return 2 * column + 9; }
 int Y(int row) { return 435 - row; }
 
@@ -101,9 +99,7 @@ TEST(SplitTime, EveryTimeFallsInARowOfItsNight)
         EXPECT_TRUE(cell.night == c.night && cell.row == c.row) << c.hours << ": " << cell.night << " " << cell.row;
     }
     // A damaged orbit gives no cell at all.
-    EXPECT_FALSE(SplitTime(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(SplitTime(std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(SplitTime(1e300));
+    EXPECT_FALSE(SplitTime(std::nan("")) || SplitTime(INFINITY) || SplitTime(1e300));
 }
 
 TEST(ComfortableWindows, MeetTheTenDegreeArcWhicheverRecordHoldsTheNight)
@@ -140,11 +136,9 @@ TEST(MeanNewMoons, OnlyThoseStrictlyInsideTheSpanAreMarked)
     ASSERT_GT(atStart.count, 0);
     EXPECT_EQ(atStart.days[0], 29);
     // 366 days on it is not marked either; 365 is.
-    const NewMoonDays atEnd = MeanNewMoonDays(moon - 366.25);
+    const NewMoonDays atEnd = MeanNewMoonDays(moon - 366.25), lastDay = MeanNewMoonDays(moon - 365.25);
     EXPECT_EQ(atEnd.days[static_cast<std::size_t>(atEnd.count - 1)], 336);
-    const NewMoonDays lastDay = MeanNewMoonDays(moon - 365.25);
-    EXPECT_EQ(lastDay.days[static_cast<std::size_t>(lastDay.count - 1)], 365);
-    EXPECT_EQ(lastDay.count, 13);
+    EXPECT_TRUE(lastDay.count == 13 && lastDay.days[12] == 365);
 }
 
 // Event cells against instants computed by PyEphem 4.1.4 (no refraction; the
@@ -169,11 +163,8 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
             found = found || diagram.grid.At(column, row) == pin.code;
         EXPECT_TRUE(found) << "day " << pin.day << " " << pin.h << ":" << pin.m << " code " << pin.code;
     };
-    // Astronomical night at Paris: 30 December 2024 17:58:40 to 31 December
-    // 05:48:24 (the first night, estimated once); 2025: 15 January 18:14:58 to 16 January
-    // 05:45:14; 20 May 22:15:10 to 21 May 01:18:52; 11 June 23:44:05 to
-    // 23:56:44; none from the evening of 12 June to that of 29 June; 30 June
-    // 23:41:06 to 1 July 00:08:02; 15 October 18:45:34.
+    // Astronomical night at Paris from 30 December 2024 (day -1), the first
+    // estimated once; none from the evening of 12 June 2025 to that of 29 June.
     const auto paris = Compute(PolarComet(false), Paris(), 1, 2025);
     for (const Pin& pin : {Pin{-1, 17, 58, 40, EventCode::NightStart}, Pin{0, 5, 48, 24, EventCode::NightEnd},
                            Pin{15, 18, 14, 58, EventCode::NightStart}, Pin{16, 5, 45, 14, EventCode::NightEnd},
@@ -184,10 +175,7 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
         expect(*paris, pin);
     EXPECT_TRUE(paris->NoneIn(164, 181, {EventCode::NightStart, EventCode::NightEnd}));
 
-    // Vesta from Mauna Kea: set 20 August 2022 16:21:13, rise 21 August
-    // 05:13:24, transit 10:44:50; rise 10 February 2023 19:16:54, 10 degrees
-    // 20:02:04, transit 11 February 01:11:59, 10 degrees 06:22:02, set
-    // 07:07:12; rise 25 June 13:41:53, transit 20:07:32, set 26 June 02:33:15.
+    // Vesta from Mauna Kea from 1 August 2022.
     const AsteroidRecord vesta = Vesta();  // the object keeps a reference
     const auto maunaKea = Compute(DiagramObject(kAsteroidKind, kNoComet, vesta), MaunaKea(), 8, 2022);
     for (const Pin& pin :
@@ -211,10 +199,8 @@ TEST(ComputeDiagram, ObjectsThatNeverSetOrNeverRise)
                                                   EventCode::Descending10};
     EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, crossings));
     EXPECT_TRUE(diagram->TransitEveryNight());
-    // The first estimate lies within minutes of the next night's transit.
     EXPECT_NEAR(diagram->RowOf(0, EventCode::Transit), diagram->RowOf(1, EventCode::Transit), 2);
-    // In January the comfortable period fills the astronomical night, three
-    // rows short at each end; only the transit and the marks are drawn over it.
+    // In January the comfortable period fills the astronomical night but its ends.
     for (int column = 1; column <= 31; ++column) {
         const int start = diagram->RowOf(column, EventCode::NightStart);
         const int end = diagram->RowOf(column, EventCode::NightEnd);
@@ -254,12 +240,9 @@ TEST(ComputeDiagram, DecemberStartRunsIntoTheNextYearAndComesBack)
     ASSERT_EQ(labels.size(), 12u);
     // Each label starts at its month's 1st (1 December at x = 11) plus the
     // month's length in days, less 23 pixels.
-    EXPECT_EQ(labels.front().text, "Déc. 2024");
-    EXPECT_EQ(labels.front().x, 11 + 31 - 23);
-    EXPECT_EQ(labels[1].text, "Jan. 2025");
-    EXPECT_EQ(labels[1].x, 11 + 2 * 31 + 31 - 23);
-    EXPECT_EQ(labels[7].text, " Jlt. 2025");
-    EXPECT_EQ(labels.back().text, "Nov. 2025");
+    EXPECT_TRUE(labels[0].text == "Déc. 2024" && labels[0].x == 11 + 31 - 23);
+    EXPECT_TRUE(labels[1].text == "Jan. 2025" && labels[1].x == 11 + 2 * 31 + 31 - 23);
+    EXPECT_TRUE(labels[7].text == " Jlt. 2025" && labels[11].text == "Nov. 2025");
     // The next 1 December gets its dotted line at x = 741, but no label.
     EXPECT_EQ(diagram->canvas.Pixel(741, 430), DiagramColour::MonthLine);
     EXPECT_EQ(diagram->canvas.edges.back().first, (PixelRect{8, 72, 745, 438}));
@@ -267,8 +250,7 @@ TEST(ComputeDiagram, DecemberStartRunsIntoTheNextYearAndComesBack)
     // A span holding 29 February: the marker, the frame two pixels wider,
     // the next 1 December one column further.
     const auto leap = Compute(PolarComet(true), HauteProvence(), 12, 2023);
-    EXPECT_EQ(leap->leapFebruaryMarker, 1);
-    EXPECT_EQ(leap->request.year, 2023);
+    EXPECT_TRUE(leap->leapFebruaryMarker == 1 && leap->request.year == 2023);
     EXPECT_EQ(leap->canvas.edges.back(), (std::pair{PixelRect{8, 72, 747, 438}, EdgeStyle::Raised}));
     EXPECT_EQ(leap->canvas.Pixel(743, 430), DiagramColour::MonthLine);
 }
@@ -281,8 +263,7 @@ TEST(ComputeDiagram, NewMoonsAndMidnightMarks)
     for (const int column : {29, 30})
         for (const int row : {0, 9, 350, 359})
             EXPECT_EQ(diagram->grid.At(column, row), EventCode::NewMoon) << column << " " << row;
-    EXPECT_NE(diagram->grid.At(29, 10), EventCode::NewMoon);
-    EXPECT_NE(diagram->grid.At(28, 0), EventCode::NewMoon);
+    EXPECT_TRUE(diagram->grid.At(29, 10) != EventCode::NewMoon && diagram->grid.At(28, 0) != EventCode::NewMoon);
     // 1 January at x = 11 has a midnight mark on its right only.
     EXPECT_EQ(diagram->canvas.Pixel(13, 255), DiagramColour::Midnight);
     EXPECT_NE(diagram->canvas.Pixel(9, 255), DiagramColour::Midnight);
@@ -300,14 +281,12 @@ TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
     EXPECT_EQ(grid.At(10, 195), EventCode::Rise);
     EXPECT_EQ(canvas.Pixel(X(10), Y(195)), DiagramColour::RiseSet);
 
-    // Only the transit is written when no altitude is crossed.
-    EventGrid alone;
+    EventGrid alone;  // no altitude crossed: the transit alone
     record.reach.fill(AltitudeReach::NeverBelow);
     WriteEventPoints(record, 10, alone, canvas);
     EXPECT_EQ(alone.At(10, 195), EventCode::Transit);
 
-    // A time drifted days away, or no time at all, has no cell: nothing is
-    // stored or drawn outside the chart.
+    // Times days away, or none at all: nothing stored or drawn outside the chart.
     EventGrid empty;
     RecordingCanvas clean;
     record.reach.fill(AltitudeReach::Crosses);
@@ -369,37 +348,15 @@ TEST(InfoBox, DatesCountFromTheDayBeforeTheStartMonth)
                   texts.sunAltitude + "|" + texts.sunAzimuth,
               "21h 4m UT|-0°30'|181° 0'|9.4|20° 30'|-3° 15'");
 
-    // Drawn over the top of the picture: the comet's boxes start 10 pixels
-    // further right than the asteroid's.
+    // The comet's box starts 10 pixels right of the asteroid's.
     RecordingCanvas canvas;
     EXPECT_EQ(DrawInfoBox(canvas, texts, true), (PixelRect{370, 8, 739, 65}));
     EXPECT_EQ(DrawInfoBox(canvas, texts, false), (PixelRect{360, 8, 739, 65}));
     EXPECT_EQ(canvas.Pixel(600, 27), (Rgb{255, 255, 255}));  // a rule of the data box
 }
 
-TEST(InstantView, ThePoleStarAndTheSunWhereTheyShouldBe)
-{
-    // At Tromsø on 20 March 2025 at 10h 44m UT, seven minutes before the
-    // Sun's transit: the Sun 20.364 degrees high, 2.020 degrees east of south
-    // (PyEphem 4.1.4, no refraction); an object at the pole due north, as
-    // high as the latitude.
-    const CometRecord comet = PolarComet(true);
-    const InstantViewResult view =
-        InstantView(DiagramObject(kCometKind, comet, kNoAsteroid), Tromso(), {1, 3, 2025, 0, 1, 0}, 20, 10, 44);
-    EXPECT_NEAR(view.sunAltitude / kDegree, 20.364, 0.05);
-    EXPECT_NEAR(view.sunAzimuth / kDegree, -2.020, 0.1);
-    EXPECT_NEAR(view.objectAltitude / kDegree, 69.65, 0.5);
-    EXPECT_NEAR(std::fabs(view.objectAzimuth / kDegree), 180.0, 20.0);
-    // 5 + 5 log10(1000) + 10 log10(1000): 50, give or take the Earth's orbit.
-    EXPECT_NEAR(view.magnitude, 50.0, 0.1);
-    EXPECT_NEAR(view.sunDistance, 1000.0, 1.0);
-}
-
-// A click on a drawn rise, set, 10-degree or night point reads the start of
-// its four-minute row: the altitude there and at the row above bracket the
-// event's own altitude, -0°34', 10° or -18° (the sines the events use),
-// within a tenth of a degree. From the second night on: the first is refined
-// once from a rough estimate.
+// A click on a drawn rise, set, 10-degree or night point: the altitudes at its
+// row's start and the next bracket the event's, -0°34', 10° or -18°, to 0.1°.
 TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
 {
     const AsteroidRecord vesta = Vesta();
@@ -441,15 +398,13 @@ TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
 
 TEST(DiagramObject, AsteroidMagnitudeAtOpposition)
 {
-    // Sun, Earth and asteroid in line, the asteroid 2 AU from the Sun and 1
-    // from the Earth: no phase, H + 5 log10(2).
+    // In line, 2 AU from the Sun and 1 from the Earth: no phase, H + 5 log10(2).
     AsteroidRecord ceres;
     ceres.absoluteMagnitude = 3.34f;
     ceres.slopeParameter = 0.12f;
     const DiagramObject object(kAsteroidKind, kNoComet, ceres);
     EXPECT_NEAR(object.Magnitude({1, 0, 0}, {-1, 0, 0}, 2.0, 1.0), 3.34 + 5 * std::log10(2.0), 1e-6);
-    // A body in line with the Sun beyond it would be seen at no phase either;
-    // rounding must not turn the phase into NaN.
+    // Rounding must not turn a zero phase into NaN.
     EXPECT_FALSE(std::isnan(object.Magnitude({1, 0, 0}, {3.0000000000000004, 0, 0}, 2.0, 3.0)));
 }
 
@@ -474,8 +429,7 @@ TEST(Legend, TheEventUnderTheCursor)
     EXPECT_EQ(at(151), EventCode::Ascending10);
     EXPECT_EQ(at(157), EventCode::Comfortable);  // several cells of the period: its legend
 
-    // New moon strokes are ten cells high; at the chart's bottom edge a point
-    // counts once, not once per row looked at.
+    // New moon strokes are ten cells high; at the bottom edge a point counts once.
     for (int row = 350; row < 360; ++row)
         grid.Set(column, row, EventCode::NewMoon);
     EXPECT_EQ(at(355), EventCode::NewMoon);
@@ -508,8 +462,7 @@ TEST(DiagramMonth, ReadsMonthSlashYearStrictly)
     int month = 0;
     int year = 0;
     // Refused, yet the numbers read are kept.
-    EXPECT_FALSE(ReadDiagramMonth("13/2025", month, year));
-    EXPECT_FALSE(ReadDiagramMonth("7", month, year));
+    EXPECT_FALSE(ReadDiagramMonth("13/2025", month, year) || ReadDiagramMonth("7", month, year));
     EXPECT_TRUE(month == 7 && year == 2025);
     // Digits, a slash and the year's sign only, as in the date fields.
     for (const char* wrong : {"", "12", "0/2024", "sept. 2024", "3 /2024", "99999999999/2024", " 03/1986", "+9/2024",
