@@ -1,6 +1,5 @@
-// The two diagram request dialogs: their lists and first choices, the month
-// check and its messages, the focus, and the site file the asteroid dialog
-// holds; the information box drawn with the real fonts.
+// The two diagram request dialogs (lists, first choices, month check, focus,
+// the site file held open); the information box in the real fonts.
 
 #include "catalog/CAsteroidListDlg.h"
 #include "catalog/SelectionState.h"
@@ -69,30 +68,25 @@ protected:
 TEST_F(DiagramDialogs, CometDialogChoosesTheLastCometAndTheFirstSite)
 {
     CCometDiagramDlg dialog(nullptr, QString(), kCometTitle);
-    EXPECT_EQ(dialog.cometList()->count(), 24);
-    EXPECT_EQ(Selection().cometIndex, 23);
-    EXPECT_EQ(CometName(Selection().currentComet), "2I/Borisov");
-    EXPECT_EQ(dialog.siteList()->count(), 17);
+    EXPECT_TRUE(dialog.cometList()->count() == 24 && dialog.siteList()->count() == 17);
+    EXPECT_TRUE(Selection().cometIndex == 23 && CometName(Selection().currentComet) == "2I/Borisov");
     EXPECT_EQ(SiteName(Selection().currentSite), "Paris - Observatoire");
     EXPECT_TRUE(dialog.siteList()->itemText(0).endsWith(QStringLiteral("1    Paris - Observatoire")));
-    EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(dialog.focusWidget() == dialog.monthField() && messages.messages.empty());
     Control<QPushButton>(&dialog, 9)->click();
     ASSERT_NE(HelpWindowBrowser(), nullptr);
     EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Comètes - frameset.htm"));
 
-    // A choice takes effect at once, and stays after Cancel; the month,
-    // offered again, is selected so that typing replaces it.
+    // A choice takes effect at once and stays after Cancel; the month is selected for typing over.
     dialog.monthField()->setText(QStringLiteral("6/2024"));
     emit dialog.cometList()->activated(4);
     EXPECT_EQ(dialog.monthField()->selectedText(), QStringLiteral("6/2024"));
     emit dialog.siteList()->activated(16);
-    EXPECT_EQ(CometName(Selection().currentComet), "12P/Pons-Brooks");
-    EXPECT_EQ(SiteName(Selection().currentSite), "Troms\xf8 (Norv\xe8ge)");
+    EXPECT_TRUE(CometName(Selection().currentComet) == "12P/Pons-Brooks" &&
+                SiteName(Selection().currentSite) == "Troms\xf8 (Norv\xe8ge)");
     Selection().diagramOpening = true;
     Control<QPushButton>(&dialog, 2)->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(Selection().diagramOpening);
+    EXPECT_TRUE(dialog.result() == QDialog::Rejected && !Selection().diagramOpening);
 
     // The next dialog comes back to them.
     CCometDiagramDlg again(nullptr, QStringLiteral("3/2024"), kNewTitle);
@@ -114,25 +108,21 @@ TEST_F(DiagramDialogs, TheMonthIsCheckedOnOkAndTheFirstCometAccepted)
         dialog.cometList()->setFocus();
         EXPECT_FALSE(Ok(dialog, wrong)) << wrong.toStdString();
         EXPECT_EQ(messages.Texts(), text);
-        EXPECT_EQ(messages.messages[0].caption, "Erreur !");
-        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
+        EXPECT_TRUE(messages.messages[0].caption == "Erreur !" && messages.messages[0].icon == MessageIcon::Stop);
         EXPECT_EQ(QApplication::focusWidget(), dialog.monthField());
         EXPECT_EQ(dialog.monthField()->selectedText(), wrong);  // typing replaces it
     }
     // The numbers read stay in the request, the month 13 included.
     Ok(dialog, QStringLiteral("13/2024"));
-    EXPECT_EQ(Selection().diagram.month, 13);
-    EXPECT_EQ(Selection().diagram.year, 2024);
+    EXPECT_TRUE(Selection().diagram.month == 13 && Selection().diagram.year == 2024);
 
     messages.Clear();
     dialog.cometList()->setCurrentIndex(0);
     emit dialog.cometList()->activated(0);
     EXPECT_TRUE(Ok(dialog, QStringLiteral("12/2024")));
     EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
-    EXPECT_EQ(Selection().cometIndex, 0);
-    EXPECT_EQ(CometName(Selection().currentComet), "1P/Halley");
-    EXPECT_EQ(Selection().ephemeris.month, 12);
-    EXPECT_EQ(Selection().diagramMonthText, "12/2024");
+    EXPECT_TRUE(Selection().cometIndex == 0 && CometName(Selection().currentComet) == "1P/Halley");
+    EXPECT_TRUE(Selection().ephemeris.month == 12 && Selection().diagramMonthText == "12/2024");
     EXPECT_TRUE(Selection().diagramOpening);
 }
 
@@ -141,8 +131,7 @@ TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
     folder.Write("COMETS.WDB", "");
     SetCometName(Selection().currentComet, "Une comète d'avant");
     CCometDiagramDlg dialog(nullptr, QStringLiteral("1/2025"), kCometTitle);
-    EXPECT_TRUE(messages.messages.empty());  // nothing read at index -1
-    EXPECT_EQ(Selection().cometIndex, -1);
+    EXPECT_TRUE(messages.messages.empty() && Selection().cometIndex == -1);  // nothing read at index -1
     EXPECT_FALSE(Ok(dialog, QStringLiteral("1/2025")));
     EXPECT_EQ(messages.Texts().rfind("Le catalogue des comètes est vide", 0), 0u) << messages.Texts();
     EXPECT_FALSE(Selection().diagramOpening);
@@ -172,8 +161,7 @@ TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)
 {
     {
         CAsteroidDiagramDlg first(nullptr, QString(), kAsteroidTitle);
-        EXPECT_EQ(first.focusWidget(), first.selectionButton());
-        EXPECT_TRUE(first.asteroidName()->text().isEmpty());
+        EXPECT_TRUE(first.focusWidget() == first.selectionButton() && first.asteroidName()->text().isEmpty());
         // No asteroid: that message comes first, whatever the month.
         EXPECT_FALSE(Ok(first, QStringLiteral("99/x")));
         EXPECT_EQ(messages.Texts(), "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
@@ -183,8 +171,7 @@ TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)
     }
     LoadCeres();
     CAsteroidDiagramDlg fromMenu(nullptr, QStringLiteral("2/2025"), kAsteroidTitle);
-    EXPECT_EQ(fromMenu.focusWidget(), fromMenu.monthField());
-    EXPECT_EQ(fromMenu.asteroidName()->text(), QStringLiteral("Ceres (1)"));
+    EXPECT_TRUE(fromMenu.focusWidget() == fromMenu.monthField() && fromMenu.asteroidName()->text() == "Ceres (1)");
     EXPECT_TRUE(fromMenu.siteList()->itemText(2).startsWith(QStringLiteral("3    Pic du Midi")));
     CAsteroidDiagramDlg fromWindow(nullptr, QStringLiteral("2/2025"), kNewTitle);
     EXPECT_EQ(fromWindow.focusWidget(), fromWindow.selectionButton());
@@ -203,11 +190,9 @@ TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
         }
         // Choices are read from the file held open.
         emit dialog.siteList()->activated(1);
-        EXPECT_EQ(Selection().siteIndex, 1);
-        EXPECT_EQ(SiteName(Selection().currentSite), "Observatoire de Haute-Provence");
+        EXPECT_TRUE(Selection().siteIndex == 1 && SiteName(Selection().currentSite) == "Observatoire de Haute-Provence");
 
-        // "Sélection": the list loads its choice; the site field shows the
-        // site's bare name, and a month typed meanwhile is kept.
+        // "Sélection" loads its choice; the site shows its bare name, the month typed stays.
         dialog.monthField()->setText(QStringLiteral("11/2026"));
         WhenModalShown([](QWidget* list) {
             auto* entries = list->findChild<QListWidget*>(QStringLiteral("1024"));
@@ -217,8 +202,7 @@ TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
         dialog.selectionButton()->click();
         EXPECT_EQ(dialog.asteroidName()->text(), QStringLiteral("Abundantia (151)"));  // the list is alphabetical
         EXPECT_EQ(dialog.siteList()->currentText(), QStringLiteral("Observatoire de Haute-Provence"));
-        EXPECT_EQ(dialog.monthField()->text(), QStringLiteral("11/2026"));
-        EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
+        EXPECT_TRUE(dialog.monthField()->text() == "11/2026" && dialog.focusWidget() == dialog.monthField());
         EXPECT_TRUE(Ok(dialog, QStringLiteral("11/2026")));
         EXPECT_EQ(Selection().diagramMonthText, "11/2026");
     }
@@ -229,8 +213,6 @@ TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
 // stay a pixel clear of its rules and edges.
 TEST(InfoBoxFont, WidestTextsStayBetweenTheRules)
 {
-    // Date, time, then altitude, azimuth and magnitude of the object, altitude
-    // and azimuth of the Sun.
     const std::string angle = "-179° 59'";
     const InfoBoxTexts widest{"30/12/-1000", "23h 56m UT", angle, angle, "-12.3", angle, angle};
     for (const bool comet : {true, false}) {

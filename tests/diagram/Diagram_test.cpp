@@ -88,8 +88,7 @@ TEST(SplitTime, EveryTimeFallsInARowOfItsNight)
 {
     struct Case {
         double hours;
-        int night;
-        int row;
+        int night, row;
     };
     // Just below a night's start (the last case) the remainder rounds to 24 hours: still row 359.
     for (const Case& c : {Case{-12.0, 0, 0}, Case{0.0, 0, 180}, Case{11.99, 0, 359}, Case{12.0, 1, 0},
@@ -185,8 +184,7 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
           Pin{195, 7, 7, 12, EventCode::Set}, Pin{329, 13, 41, 53, EventCode::Rise},
           Pin{329, 20, 7, 32, EventCode::Transit}, Pin{330, 2, 33, 15, EventCode::Set}})
         expect(*maunaKea, pin);
-    EXPECT_TRUE(maunaKea->HasText("Astéroïde : Vesta (4)"));
-    EXPECT_TRUE(maunaKea->HasText("Site : Mauna Kea (Hawaï)"));
+    EXPECT_TRUE(maunaKea->HasText("Astéroïde : Vesta (4)") && maunaKea->HasText("Site : Mauna Kea (Hawaï)"));
 }
 
 // A body at the celestial pole: from 69° N it never sets, from Paris it
@@ -197,8 +195,7 @@ TEST(ComputeDiagram, ObjectsThatNeverSetOrNeverRise)
     EXPECT_TRUE(diagram->HasText("Comète : Polaire nord"));
     const std::initializer_list<int> crossings = {EventCode::Rise, EventCode::Set, EventCode::Ascending10,
                                                   EventCode::Descending10};
-    EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, crossings));
-    EXPECT_TRUE(diagram->TransitEveryNight());
+    EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, crossings) && diagram->TransitEveryNight());
     EXPECT_NEAR(diagram->RowOf(0, EventCode::Transit), diagram->RowOf(1, EventCode::Transit), 2);
     // In January the comfortable period fills the astronomical night but its ends.
     for (int column = 1; column <= 31; ++column) {
@@ -219,9 +216,8 @@ TEST(ComputeDiagram, ObjectsThatNeverSetOrNeverRise)
     EXPECT_TRUE(diagram->NoneIn(152, 212, {EventCode::NightStart, EventCode::NightEnd, EventCode::Comfortable}));
 
     const auto never = Compute(PolarComet(false), Paris(), 9, 2024);
-    EXPECT_TRUE(never->NoneIn(0, EventGrid::kColumns - 1, crossings));
-    EXPECT_TRUE(never->NoneIn(0, EventGrid::kColumns - 1, {EventCode::Comfortable}));
-    EXPECT_TRUE(never->TransitEveryNight());
+    EXPECT_TRUE(never->NoneIn(0, EventGrid::kColumns - 1, crossings) && never->TransitEveryNight() &&
+                never->NoneIn(0, EventGrid::kColumns - 1, {EventCode::Comfortable}));
     // Plotted in its colour below the horizon too.
     EXPECT_EQ(never->canvas.Pixel(X(100), Y(never->RowOf(100, EventCode::Transit))), DiagramColour::Transit);
 }
@@ -230,45 +226,41 @@ TEST(ComputeDiagram, DecemberStartRunsIntoTheNextYearAndComesBack)
 {
     const auto diagram = Compute(PolarComet(true), HauteProvence(), 12, 2024);
     const EphemerisRequest& request = diagram->request;
-    EXPECT_TRUE(request.day == 1 && request.month == 12 && request.year == 2024 && request.dayInterval == 1);
-    EXPECT_EQ(diagram->leapFebruaryMarker, 0);
+    EXPECT_TRUE(request.day == 1 && request.month == 12 && request.year == 2024 && request.dayInterval == 1 &&
+                diagram->leapFebruaryMarker == 0);
 
     std::vector<RecordingCanvas::Text> labels;
     for (const RecordingCanvas::Text& text : diagram->canvas.texts)
         if (text.y == 441)
             labels.push_back(text);
     ASSERT_EQ(labels.size(), 12u);
-    // Each label starts at its month's 1st (1 December at x = 11) plus the
-    // month's length in days, less 23 pixels.
+    // A label at its month's 1st (1 December at x = 11) plus the month's length, less 23.
     EXPECT_TRUE(labels[0].text == "Déc. 2024" && labels[0].x == 11 + 31 - 23);
     EXPECT_TRUE(labels[1].text == "Jan. 2025" && labels[1].x == 11 + 2 * 31 + 31 - 23);
     EXPECT_TRUE(labels[7].text == " Jlt. 2025" && labels[11].text == "Nov. 2025");
     // The next 1 December gets its dotted line at x = 741, but no label.
-    EXPECT_EQ(diagram->canvas.Pixel(741, 430), DiagramColour::MonthLine);
-    EXPECT_EQ(diagram->canvas.edges.back().first, (PixelRect{8, 72, 745, 438}));
+    EXPECT_TRUE(diagram->canvas.Pixel(741, 430) == DiagramColour::MonthLine &&
+                diagram->canvas.edges.back().first == (PixelRect{8, 72, 745, 438}));
 
-    // A span holding 29 February: the marker, the frame two pixels wider,
-    // the next 1 December one column further.
+    // With 29 February: the marker, the frame and the next 1 December a column further.
     const auto leap = Compute(PolarComet(true), HauteProvence(), 12, 2023);
-    EXPECT_TRUE(leap->leapFebruaryMarker == 1 && leap->request.year == 2023);
+    EXPECT_TRUE(leap->leapFebruaryMarker == 1 && leap->request.year == 2023 &&
+                leap->canvas.Pixel(743, 430) == DiagramColour::MonthLine);
     EXPECT_EQ(leap->canvas.edges.back(), (std::pair{PixelRect{8, 72, 747, 438}, EdgeStyle::Raised}));
-    EXPECT_EQ(leap->canvas.Pixel(743, 430), DiagramColour::MonthLine);
 }
 
 TEST(ComputeDiagram, NewMoonsAndMidnightMarks)
 {
     const auto diagram = Compute(PolarComet(false), Paris(), 1, 2025);
-    // The mean new moon of 29 January 2025 is 29 whole days after 0h UT of
-    // 31 December: code 8 at both ends of columns 29 and 30.
+    // The mean new moon of 29 January 2025, 29 days after 31 December: columns 29 and 30.
     for (const int column : {29, 30})
         for (const int row : {0, 9, 350, 359})
             EXPECT_EQ(diagram->grid.At(column, row), EventCode::NewMoon) << column << " " << row;
     EXPECT_TRUE(diagram->grid.At(29, 10) != EventCode::NewMoon && diagram->grid.At(28, 0) != EventCode::NewMoon);
     // 1 January at x = 11 has a midnight mark on its right only.
-    EXPECT_EQ(diagram->canvas.Pixel(13, 255), DiagramColour::Midnight);
-    EXPECT_NE(diagram->canvas.Pixel(9, 255), DiagramColour::Midnight);
-    EXPECT_EQ(diagram->canvas.Pixel(71, 255), DiagramColour::Midnight);
-    EXPECT_EQ(diagram->canvas.outside, 0);
+    EXPECT_TRUE(diagram->canvas.Pixel(13, 255) == DiagramColour::Midnight &&
+                diagram->canvas.Pixel(9, 255) != DiagramColour::Midnight &&
+                diagram->canvas.Pixel(71, 255) == DiagramColour::Midnight && diagram->canvas.outside == 0);
 }
 
 TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
@@ -278,8 +270,7 @@ TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
     NightRecord record;
     record.time.fill(1.0);  // every event at 1h UT: row (1 + 12) x 15 = 195
     WriteEventPoints(record, 10, grid, canvas);
-    EXPECT_EQ(grid.At(10, 195), EventCode::Rise);
-    EXPECT_EQ(canvas.Pixel(X(10), Y(195)), DiagramColour::RiseSet);
+    EXPECT_TRUE(grid.At(10, 195) == EventCode::Rise && canvas.Pixel(X(10), Y(195)) == DiagramColour::RiseSet);
 
     EventGrid alone;  // no altitude crossed: the transit alone
     record.reach.fill(AltitudeReach::NeverBelow);
@@ -299,9 +290,8 @@ TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
     // A comfortable window beyond the last column is not drawn either.
     DrawComfortableWindow(clean, EventGrid::kColumns, {0, 10}, {0, 50});
     DrawComfortableWindow(clean, EventGrid::kColumns - 1, {0, 300}, {1, 50});
-    EXPECT_EQ(clean.outside, 0);
-    EXPECT_EQ(clean.Pixel(X(EventGrid::kColumns), Y(20)), Rgb{});
-    EXPECT_EQ(clean.Pixel(X(EventGrid::kColumns - 1), Y(320)), DiagramColour::Comfortable);
+    EXPECT_TRUE(clean.outside == 0 && clean.Pixel(X(EventGrid::kColumns), Y(20)) == Rgb{} &&
+                clean.Pixel(X(EventGrid::kColumns - 1), Y(320)) == DiagramColour::Comfortable);
 }
 
 TEST(ComputeDiagram, DamagedElementsGiveAnEmptyChartNotACrash)
@@ -310,9 +300,9 @@ TEST(ComputeDiagram, DamagedElementsGiveAnEmptyChartNotACrash)
     damaged.perihelionDistance = std::numeric_limits<double>::quiet_NaN();
     damaged.eccentricity = std::numeric_limits<double>::infinity();
     const auto diagram = Compute(damaged, Paris(), 3, 2024);
-    EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, {0, 1, 2, 3, 4}));  // the Sun's events only
-    EXPECT_EQ(diagram->canvas.outside, 0);
-    EXPECT_EQ(diagram->request.month, 3);
+    // The Sun's events only.
+    EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, {0, 1, 2, 3, 4}) && diagram->canvas.outside == 0 &&
+                diagram->request.month == 3);
 }
 
 TEST(InstantAtClick, MapsTheChartToDaysHoursAndMinutes)
