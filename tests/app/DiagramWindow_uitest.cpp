@@ -177,8 +177,7 @@ TEST_F(DiagramWindow, RightButtonShowsTheLegendUntilReleasedOrKeptWithCtrl)
     Selection().cometIndex = 1;  // 2P/Encke
     CDiagramView* view = OpenCometDiagram(QStringLiteral("9/2024"));
     ASSERT_NE(view, nullptr);
-    const QPoint transit = PointOf(EventCode::Transit, 100);
-    const QPoint rise = PointOf(EventCode::Rise, 100);
+    const QPoint transit = PointOf(EventCode::Transit, 100), rise = PointOf(EventCode::Rise, 100);
     ASSERT_FALSE(transit.isNull() || rise.isNull());
     const QImage before = Shown(view);
 

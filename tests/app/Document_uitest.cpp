@@ -21,25 +21,21 @@ using namespace std::string_literals;
 namespace {
 
 // Lowers the largest file size this process may write, as a full disk would.
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes)
     {
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = previous_;
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limit = previous;
         limit.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
     {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
     }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
+    rlimit previous{};
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
 };
 
 } // namespace
@@ -250,11 +246,9 @@ TEST_F(Document, RecentFilesKeepTheLastFourInTheSettings)
         folder.Write("f" + std::to_string(i) + ".qav", "texte " + std::to_string(i));
         ASSERT_TRUE(app().OpenDocumentFile(paths.back()));
     }
-    QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Qav"));
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    EXPECT_TRUE(settings.value("File1") == paths[4] && settings.value("File4") == paths[1] &&
-                !settings.contains("File5"));
-    settings.endGroup();
+    const QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Qav"));
+    EXPECT_TRUE(settings.value("Recent File List/File1") == paths[4] && settings.value("Recent File List/File4") == paths[1] &&
+                !settings.contains("Recent File List/File5"));
 
     // The File menu lists them, most recent first, in place of "Fichier récent".
     emit frame().recentFileMenu()->aboutToShow();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -228,10 +229,7 @@ TEST(InfoBoxFont, WidestTextsStayBetweenTheRules)
                 if (image.pixel(x, y) != qRgb(95, 223, 223))
                     continue;
                 ++drawn;
-                bool inside = false;
-                for (const auto& [from, to] : cells)
-                    inside = inside || (x >= from && x < to - 1);
-                outside += !inside;
+                outside += std::none_of(std::begin(cells), std::end(cells), [x](const int* c) { return x >= c[0] && x < c[1] - 1; });
             }
         }
         EXPECT_EQ(outside, 0) << (comet ? "comet" : "asteroid");
