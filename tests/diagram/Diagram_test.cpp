@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -86,16 +87,13 @@ std::unique_ptr<Diagram> Compute(const CometRecord& comet, const SiteRecord& sit
 
 TEST(SplitTime, EveryTimeFallsInARowOfItsNight)
 {
-    struct Case {
-        double hours;
-        int night, row;
-    };
-    // Just below a night's start (the last case) the remainder rounds to 24 hours: still row 359.
-    for (const Case& c : {Case{-12.0, 0, 0}, Case{0.0, 0, 180}, Case{11.99, 0, 359}, Case{12.0, 1, 0},
-                          Case{-12.01, -1, 359}, Case{36.1, 2, 1}, Case{-0.07, 0, 178},
-                          Case{std::nextafter(-12.0, -13.0), -1, 359}}) {
-        const CellTime cell = SplitTime(c.hours).value_or(CellTime{-99, -99});
-        EXPECT_TRUE(cell.night == c.night && cell.row == c.row) << c.hours << ": " << cell.night << " " << cell.row;
+    // Hours, night, row. Just below a night's start (the last case) the remainder rounds to 24 hours: still row 359.
+    for (const auto& [hours, night, row] :
+         {std::tuple{-12.0, 0, 0}, std::tuple{0.0, 0, 180}, std::tuple{11.99, 0, 359}, std::tuple{12.0, 1, 0},
+          std::tuple{-12.01, -1, 359}, std::tuple{36.1, 2, 1}, std::tuple{-0.07, 0, 178},
+          std::tuple{std::nextafter(-12.0, -13.0), -1, 359}}) {
+        const CellTime cell = SplitTime(hours).value_or(CellTime{-99, -99});
+        EXPECT_TRUE(cell.night == night && cell.row == row) << hours << ": " << cell.night << " " << cell.row;
     }
     // A damaged orbit gives no cell at all.
     EXPECT_FALSE(SplitTime(std::nan("")) || SplitTime(INFINITY) || SplitTime(1e300));
@@ -148,9 +146,8 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
         int code;
     };
     auto expect = [](const Diagram& diagram, const Pin& pin) {
-        const double hours = pin.h + pin.m / 60.0 + pin.s / 3600.0;
+        const double hours = pin.h + pin.m / 60.0 + pin.s / 3600.0, fromNoon = std::fmod(hours + 12, 24);
         const int column = hours >= 12 ? pin.day + 1 : pin.day;
-        const double fromNoon = hours >= 12 ? hours - 12 : hours + 12;
         bool found = false;
         for (int row = static_cast<int>((fromNoon - 1 / 60.0) * 15); row <= static_cast<int>((fromNoon + 1 / 60.0) * 15);
              ++row)
@@ -290,15 +287,12 @@ TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
 
 TEST(InstantAtClick, MapsTheChartToDaysHoursAndMinutes)
 {
-    struct Case {
-        int x, y, day, hour, minute;
-    };
-    for (const Case& c : {Case{11, 435, 0, 12, 0}, Case{12, 435, 0, 12, 0}, Case{11, 256, 0, 23, 56},
-                          Case{11, 255, 1, 0, 0}, Case{13, 255, 2, 0, 0}, Case{743, 75, 367, 12, 0},
-                          Case{100, 420, 44, 13, 0}, Case{100, 419, 44, 13, 4}}) {
-        const ClickInstant at = InstantAtClick(c.x, c.y).value_or(ClickInstant{-1, -1, -1});
-        EXPECT_TRUE(at.day == c.day && at.hour == c.hour && at.minute == c.minute)
-            << c.x << "," << c.y << ": " << at.day << " " << at.hour << ":" << at.minute;
+    // x, y, then day, hour and minute.
+    const int cases[][5] = {{11, 435, 0, 12, 0}, {12, 435, 0, 12, 0}, {11, 256, 0, 23, 56}, {11, 255, 1, 0, 0},
+                            {13, 255, 2, 0, 0},  {743, 75, 367, 12, 0}, {100, 420, 44, 13, 0}, {100, 419, 44, 13, 4}};
+    for (const auto& c : cases) {
+        const ClickInstant at = InstantAtClick(c[0], c[1]).value_or(ClickInstant{-1, -1, -1});
+        EXPECT_TRUE(at.day == c[2] && at.hour == c[3] && at.minute == c[4]) << c[0] << "," << c[1] << ": " << at.day;
     }
     for (const auto& [x, y] : {std::pair{744, 200}, std::pair{10, 200}, std::pair{200, 74}, std::pair{200, 436}})
         EXPECT_FALSE(InstantAtClick(x, y)) << x << "," << y;
