@@ -1,6 +1,4 @@
-// The two diagram request dialogs: their lists and first choices, the month
-// check and its messages, the focus, and the site file the asteroid dialog
-// holds; the information box drawn with the real fonts.
+// The diagram request dialogs and the information box in the real fonts.
 
 #include "catalog/CAsteroidListDlg.h"
 #include "catalog/SelectionState.h"
@@ -23,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,30 +68,24 @@ protected:
 TEST_F(DiagramDialogs, CometDialogChoosesTheLastCometAndTheFirstSite)
 {
     CCometDiagramDlg dialog(nullptr, QString(), kCometTitle);
-    EXPECT_EQ(dialog.cometList()->count(), 24);
-    EXPECT_EQ(Selection().cometIndex, 23);
-    EXPECT_EQ(CometName(Selection().currentComet), "2I/Borisov");
-    EXPECT_EQ(dialog.siteList()->count(), 17);
-    EXPECT_EQ(SiteName(Selection().currentSite), "Paris - Observatoire");
-    EXPECT_TRUE(dialog.siteList()->itemText(0).endsWith(QStringLiteral("1    Paris - Observatoire")));
-    EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(dialog.cometList()->count() == 24 && dialog.siteList()->count() == 17);
+    EXPECT_TRUE(Selection().cometIndex == 23 && CometName(Selection().currentComet) == "2I/Borisov");
+    EXPECT_TRUE(SiteName(Selection().currentSite) == "Paris - Observatoire" &&
+                dialog.siteList()->itemText(0).endsWith("1    Paris - Observatoire"));
+    EXPECT_TRUE(dialog.focusWidget() == dialog.monthField() && messages.messages.empty());
     Control<QPushButton>(&dialog, 9)->click();
-    ASSERT_NE(HelpWindowBrowser(), nullptr);
-    EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Comètes - frameset.htm"));
+    EXPECT_TRUE(HelpWindowBrowser() && HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Comètes - frameset.htm"));
 
-    // A choice takes effect at once, and stays after Cancel; the month,
-    // offered again, is selected so that typing replaces it.
+    // A choice takes effect at once and stays after Cancel; the month is selected for typing over.
     dialog.monthField()->setText(QStringLiteral("6/2024"));
     emit dialog.cometList()->activated(4);
     EXPECT_EQ(dialog.monthField()->selectedText(), QStringLiteral("6/2024"));
     emit dialog.siteList()->activated(16);
-    EXPECT_EQ(CometName(Selection().currentComet), "12P/Pons-Brooks");
-    EXPECT_EQ(SiteName(Selection().currentSite), "Troms\xf8 (Norv\xe8ge)");
+    EXPECT_TRUE(CometName(Selection().currentComet) == "12P/Pons-Brooks" &&
+                SiteName(Selection().currentSite) == "Troms\xf8 (Norv\xe8ge)");
     Selection().diagramOpening = true;
     Control<QPushButton>(&dialog, 2)->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(Selection().diagramOpening);
+    EXPECT_TRUE(dialog.result() == QDialog::Rejected && !Selection().diagramOpening);
 
     // The next dialog comes back to them.
     CCometDiagramDlg again(nullptr, QStringLiteral("3/2024"), kNewTitle);
@@ -114,26 +107,21 @@ TEST_F(DiagramDialogs, TheMonthIsCheckedOnOkAndTheFirstCometAccepted)
         dialog.cometList()->setFocus();
         EXPECT_FALSE(Ok(dialog, wrong)) << wrong.toStdString();
         EXPECT_EQ(messages.Texts(), text);
-        EXPECT_EQ(messages.messages[0].caption, "Erreur !");
-        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(QApplication::focusWidget(), dialog.monthField());
-        EXPECT_EQ(dialog.monthField()->selectedText(), wrong);  // typing replaces it
+        EXPECT_TRUE(messages.messages[0].caption == "Erreur !" && messages.messages[0].icon == MessageIcon::Stop);
+        // Typing replaces it.
+        EXPECT_TRUE(QApplication::focusWidget() == dialog.monthField() && dialog.monthField()->selectedText() == wrong);
     }
     // The numbers read stay in the request, the month 13 included.
     Ok(dialog, QStringLiteral("13/2024"));
-    EXPECT_EQ(Selection().diagram.month, 13);
-    EXPECT_EQ(Selection().diagram.year, 2024);
+    EXPECT_TRUE(Selection().diagram.month == 13 && Selection().diagram.year == 2024);
 
     messages.Clear();
     dialog.cometList()->setCurrentIndex(0);
     emit dialog.cometList()->activated(0);
-    EXPECT_TRUE(Ok(dialog, QStringLiteral("12/2024")));
-    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
-    EXPECT_EQ(Selection().cometIndex, 0);
-    EXPECT_EQ(CometName(Selection().currentComet), "1P/Halley");
-    EXPECT_EQ(Selection().ephemeris.month, 12);
-    EXPECT_EQ(Selection().diagramMonthText, "12/2024");
-    EXPECT_TRUE(Selection().diagramOpening);
+    EXPECT_TRUE(Ok(dialog, QStringLiteral("12/2024")) && messages.messages.empty()) << messages.Texts();
+    EXPECT_TRUE(Selection().cometIndex == 0 && CometName(Selection().currentComet) == "1P/Halley");
+    EXPECT_TRUE(Selection().ephemeris.month == 12 && Selection().diagramMonthText == "12/2024" &&
+                Selection().diagramOpening);
 }
 
 TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
@@ -141,18 +129,16 @@ TEST_F(DiagramDialogs, AnEmptyCometCatalogueGivesNoDiagram)
     folder.Write("COMETS.WDB", "");
     SetCometName(Selection().currentComet, "Une comète d'avant");
     CCometDiagramDlg dialog(nullptr, QStringLiteral("1/2025"), kCometTitle);
-    EXPECT_TRUE(messages.messages.empty());  // nothing read at index -1
-    EXPECT_EQ(Selection().cometIndex, -1);
-    EXPECT_FALSE(Ok(dialog, QStringLiteral("1/2025")));
+    EXPECT_TRUE(messages.messages.empty() && Selection().cometIndex == -1);  // nothing read at index -1
+    EXPECT_FALSE(Ok(dialog, QStringLiteral("1/2025")) || Selection().diagramOpening);
     EXPECT_EQ(messages.Texts().rfind("Le catalogue des comètes est vide", 0), 0u) << messages.Texts();
-    EXPECT_FALSE(Selection().diagramOpening);
 
     // A catalogue that cannot be read is not called empty.
     messages.Clear();
     std::filesystem::remove(folder.path() / "COMETS.WDB");
     CCometDiagramDlg missing(nullptr, QStringLiteral("1/2025"), kCometTitle);
-    EXPECT_EQ(missing.siteList()->count(), 17);  // the sites are listed all the same
-    EXPECT_FALSE(Ok(missing, QStringLiteral("1/2025")));
+    // The sites are listed all the same.
+    EXPECT_TRUE(missing.siteList()->count() == 17 && !Ok(missing, QStringLiteral("1/2025")));
     EXPECT_EQ(messages.Texts(), "Impossible de trouver COMETS.WDB. | Le catalogue des comètes n'a pas pu être lu : "
                                 "aucun diagramme n'est possible.\nVérifiez le fichier COMETS.WDB, puis recommencez.");
 
@@ -172,20 +158,17 @@ TEST_F(DiagramDialogs, AsteroidDialogFocusFollowsTheChoiceAndTheCaller)
 {
     {
         CAsteroidDiagramDlg first(nullptr, QString(), kAsteroidTitle);
-        EXPECT_EQ(first.focusWidget(), first.selectionButton());
-        EXPECT_TRUE(first.asteroidName()->text().isEmpty());
+        EXPECT_TRUE(first.focusWidget() == first.selectionButton() && first.asteroidName()->text().isEmpty());
         // No asteroid: that message comes first, whatever the month.
-        EXPECT_FALSE(Ok(first, QStringLiteral("99/x")));
+        EXPECT_TRUE(!Ok(first, QStringLiteral("99/x")) && first.focusWidget() == first.selectionButton());
         EXPECT_EQ(messages.Texts(), "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
-        EXPECT_EQ(first.focusWidget(), first.selectionButton());
         Control<QPushButton>(&first, 9)->click();
         EXPECT_TRUE(HelpWindowBrowser()->source().toLocalFile().endsWith("Visibilité des Astéroïdes - frameset.htm"));
     }
     LoadCeres();
     CAsteroidDiagramDlg fromMenu(nullptr, QStringLiteral("2/2025"), kAsteroidTitle);
-    EXPECT_EQ(fromMenu.focusWidget(), fromMenu.monthField());
-    EXPECT_EQ(fromMenu.asteroidName()->text(), QStringLiteral("Ceres (1)"));
-    EXPECT_TRUE(fromMenu.siteList()->itemText(2).startsWith(QStringLiteral("3    Pic du Midi")));
+    EXPECT_TRUE(fromMenu.focusWidget() == fromMenu.monthField() && fromMenu.asteroidName()->text() == "Ceres (1)");
+    EXPECT_TRUE(fromMenu.siteList()->itemText(2).startsWith("3    Pic du Midi"));
     CAsteroidDiagramDlg fromWindow(nullptr, QStringLiteral("2/2025"), kNewTitle);
     EXPECT_EQ(fromWindow.focusWidget(), fromWindow.selectionButton());
 }
@@ -203,11 +186,9 @@ TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
         }
         // Choices are read from the file held open.
         emit dialog.siteList()->activated(1);
-        EXPECT_EQ(Selection().siteIndex, 1);
-        EXPECT_EQ(SiteName(Selection().currentSite), "Observatoire de Haute-Provence");
+        EXPECT_TRUE(Selection().siteIndex == 1 && SiteName(Selection().currentSite) == "Observatoire de Haute-Provence");
 
-        // "Sélection": the list loads its choice; the site field shows the
-        // site's bare name, and a month typed meanwhile is kept.
+        // "Sélection" loads its choice; the site shows its bare name, the month typed stays.
         dialog.monthField()->setText(QStringLiteral("11/2026"));
         WhenModalShown([](QWidget* list) {
             auto* entries = list->findChild<QListWidget*>(QStringLiteral("1024"));
@@ -215,12 +196,11 @@ TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
             static_cast<QDialog*>(list)->accept();
         });
         dialog.selectionButton()->click();
-        EXPECT_EQ(dialog.asteroidName()->text(), QStringLiteral("Abundantia (151)"));  // the list is alphabetical
-        EXPECT_EQ(dialog.siteList()->currentText(), QStringLiteral("Observatoire de Haute-Provence"));
-        EXPECT_EQ(dialog.monthField()->text(), QStringLiteral("11/2026"));
-        EXPECT_EQ(dialog.focusWidget(), dialog.monthField());
-        EXPECT_TRUE(Ok(dialog, QStringLiteral("11/2026")));
-        EXPECT_EQ(Selection().diagramMonthText, "11/2026");
+        // The list is alphabetical.
+        EXPECT_TRUE(dialog.asteroidName()->text() == "Abundantia (151)" &&
+                    dialog.siteList()->currentText() == "Observatoire de Haute-Provence");
+        EXPECT_TRUE(dialog.monthField()->text() == "11/2026" && dialog.focusWidget() == dialog.monthField());
+        EXPECT_TRUE(Ok(dialog, QStringLiteral("11/2026")) && Selection().diagramMonthText == "11/2026");
     }
     EXPECT_NO_THROW(CatalogFile("SITES.NDB", CatalogFile::Mode::Read));
 }
@@ -229,8 +209,6 @@ TEST_F(DiagramDialogs, AsteroidDialogHoldsTheSiteFileUntilDestroyed)
 // stay a pixel clear of its rules and edges.
 TEST(InfoBoxFont, WidestTextsStayBetweenTheRules)
 {
-    // Date, time, then altitude, azimuth and magnitude of the object, altitude
-    // and azimuth of the Sun.
     const std::string angle = "-179° 59'";
     const InfoBoxTexts widest{"30/12/-1000", "23h 56m UT", angle, angle, "-12.3", angle, angle};
     for (const bool comet : {true, false}) {
@@ -249,10 +227,7 @@ TEST(InfoBoxFont, WidestTextsStayBetweenTheRules)
                 if (image.pixel(x, y) != qRgb(95, 223, 223))
                     continue;
                 ++drawn;
-                bool inside = false;
-                for (const auto& [from, to] : cells)
-                    inside = inside || (x >= from && x < to - 1);
-                outside += !inside;
+                outside += std::none_of(std::begin(cells), std::end(cells), [x](const int* c) { return x >= c[0] && x < c[1] - 1; });
             }
         }
         EXPECT_EQ(outside, 0) << (comet ? "comet" : "asteroid");

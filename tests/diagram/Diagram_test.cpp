@@ -1,6 +1,5 @@
-// The visibility diagram without its window: the arithmetic of one night,
-// a whole diagram's grid and picture against independent event times, and
-// reading it back (clicks, the information box, legends, the typed month).
+// The visibility diagram without its window: one night, a whole grid and
+// picture against independent event times, and reading it back.
 
 #include "catalog/AsteroidRecord.h"
 #include "core/EphemerisRequest.h"
@@ -21,13 +20,13 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 namespace {
 
 constexpr double kDegree = 0.017453292519943295;
 
-// The chart's geometry, written out here so that the drawing is not checked
-// with its own helpers: night k at x = 2k + 9, four-minute row r at y = 435 - r.
+// The chart's geometry, written out: night k at x = 2k + 9, row r at y = 435 - r.
 int X(int column) { return 2 * column + 9; }
 int Y(int row) { return 435 - row; }
 
@@ -88,22 +87,16 @@ std::unique_ptr<Diagram> Compute(const CometRecord& comet, const SiteRecord& sit
 
 TEST(SplitTime, EveryTimeFallsInARowOfItsNight)
 {
-    struct Case {
-        double hours;
-        int night;
-        int row;
-    };
-    // Just below a night's start (the last case) the remainder rounds to 24 hours: still row 359.
-    for (const Case& c : {Case{-12.0, 0, 0}, Case{0.0, 0, 180}, Case{11.99, 0, 359}, Case{12.0, 1, 0},
-                          Case{-12.01, -1, 359}, Case{36.1, 2, 1}, Case{-0.07, 0, 178},
-                          Case{std::nextafter(-12.0, -13.0), -1, 359}}) {
-        const CellTime cell = SplitTime(c.hours).value_or(CellTime{-99, -99});
-        EXPECT_TRUE(cell.night == c.night && cell.row == c.row) << c.hours << ": " << cell.night << " " << cell.row;
+    // Hours, night, row. Just below a night's start (the last case) the remainder rounds to 24 hours: still row 359.
+    for (const auto& [hours, night, row] :
+         {std::tuple{-12.0, 0, 0}, std::tuple{0.0, 0, 180}, std::tuple{11.99, 0, 359}, std::tuple{12.0, 1, 0},
+          std::tuple{-12.01, -1, 359}, std::tuple{36.1, 2, 1}, std::tuple{-0.07, 0, 178},
+          std::tuple{std::nextafter(-12.0, -13.0), -1, 359}}) {
+        const CellTime cell = SplitTime(hours).value_or(CellTime{-99, -99});
+        EXPECT_TRUE(cell.night == night && cell.row == row) << hours << ": " << cell.night << " " << cell.row;
     }
     // A damaged orbit gives no cell at all.
-    EXPECT_FALSE(SplitTime(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(SplitTime(std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(SplitTime(1e300));
+    EXPECT_FALSE(SplitTime(std::nan("")) || SplitTime(INFINITY) || SplitTime(1e300));
 }
 
 TEST(ComfortableWindows, MeetTheTenDegreeArcWhicheverRecordHoldsTheNight)
@@ -119,9 +112,7 @@ TEST(ComfortableWindows, MeetTheTenDegreeArcWhicheverRecordHoldsTheNight)
     };
     // Night times drifted one day ahead (through yesterday's record), two
     // days ahead (the record before, from day 11 on), or the arc a day ahead.
-    const NightRecord nightLater = shifted(5, 6, 24);
-    const NightRecord nightTwoLater = shifted(5, 6, 48);
-    const NightRecord arcLater = shifted(3, 4, 24);
+    const NightRecord nightLater = shifted(5, 6, 24), nightTwoLater = shifted(5, 6, 48), arcLater = shifted(3, 4, 24);
     for (const ComfortableWindows& windows :
          {FindComfortableWindows(today, today, nullptr), FindComfortableWindows(nightLater, nightLater, nullptr),
           FindComfortableWindows(nightTwoLater, nightTwoLater, &nightTwoLater),
@@ -133,25 +124,20 @@ TEST(ComfortableWindows, MeetTheTenDegreeArcWhicheverRecordHoldsTheNight)
 
 TEST(MeanNewMoons, OnlyThoseStrictlyInsideTheSpanAreMarked)
 {
-    const double lunation = 29.53088;
-    const double moon = 300 * lunation + 0.759;  // a mean new moon
+    const double moon = 300 * 29.53088 + 0.759;  // a mean new moon, 300 lunations on
     // A new moon a quarter of a day after 0h UT of day 0 (j = 0) is not marked.
     const NewMoonDays atStart = MeanNewMoonDays(moon - 0.25);
-    ASSERT_GT(atStart.count, 0);
-    EXPECT_EQ(atStart.days[0], 29);
+    EXPECT_TRUE(atStart.count > 0 && atStart.days[0] == 29);
     // 366 days on it is not marked either; 365 is.
-    const NewMoonDays atEnd = MeanNewMoonDays(moon - 366.25);
+    const NewMoonDays atEnd = MeanNewMoonDays(moon - 366.25), lastDay = MeanNewMoonDays(moon - 365.25);
     EXPECT_EQ(atEnd.days[static_cast<std::size_t>(atEnd.count - 1)], 336);
-    const NewMoonDays lastDay = MeanNewMoonDays(moon - 365.25);
-    EXPECT_EQ(lastDay.days[static_cast<std::size_t>(lastDay.count - 1)], 365);
-    EXPECT_EQ(lastDay.count, 13);
+    EXPECT_TRUE(lastDay.count == 13 && lastDay.days[12] == 365);
 }
 
 // Event cells against instants computed by PyEphem 4.1.4 (no refraction; the
-// centre at -0°34', 10° or -18°; meridian transits). The night around 0h UT
-// of day k is column k, from 12h UT (row 0) on, one row per four minutes; an
-// event may sit a minute either side of PyEphem's instant. A longitude of the
-// wrong sign, a wrong sidereal rate or points one night off put them elsewhere.
+// centre at -0°34', 10° or -18°; meridian transits). Column k is the night
+// around 0h UT of day k, from 12h UT (row 0), four minutes a row; an event may
+// sit a minute either side of PyEphem's instant.
 TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
 {
     struct Pin {
@@ -160,20 +146,16 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
         int code;
     };
     auto expect = [](const Diagram& diagram, const Pin& pin) {
-        const double hours = pin.h + pin.m / 60.0 + pin.s / 3600.0;
+        const double hours = pin.h + pin.m / 60.0 + pin.s / 3600.0, fromNoon = std::fmod(hours + 12, 24);
         const int column = hours >= 12 ? pin.day + 1 : pin.day;
-        const double fromNoon = hours >= 12 ? hours - 12 : hours + 12;
         bool found = false;
         for (int row = static_cast<int>((fromNoon - 1 / 60.0) * 15); row <= static_cast<int>((fromNoon + 1 / 60.0) * 15);
              ++row)
             found = found || diagram.grid.At(column, row) == pin.code;
         EXPECT_TRUE(found) << "day " << pin.day << " " << pin.h << ":" << pin.m << " code " << pin.code;
     };
-    // Astronomical night at Paris: 30 December 2024 17:58:40 to 31 December
-    // 05:48:24 (the first night, estimated once); 2025: 15 January 18:14:58 to 16 January
-    // 05:45:14; 20 May 22:15:10 to 21 May 01:18:52; 11 June 23:44:05 to
-    // 23:56:44; none from the evening of 12 June to that of 29 June; 30 June
-    // 23:41:06 to 1 July 00:08:02; 15 October 18:45:34.
+    // Astronomical night at Paris from 30 December 2024 (day -1), the first
+    // estimated once; none from the evening of 12 June 2025 to that of 29 June.
     const auto paris = Compute(PolarComet(false), Paris(), 1, 2025);
     for (const Pin& pin : {Pin{-1, 17, 58, 40, EventCode::NightStart}, Pin{0, 5, 48, 24, EventCode::NightEnd},
                            Pin{15, 18, 14, 58, EventCode::NightStart}, Pin{16, 5, 45, 14, EventCode::NightEnd},
@@ -184,10 +166,7 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
         expect(*paris, pin);
     EXPECT_TRUE(paris->NoneIn(164, 181, {EventCode::NightStart, EventCode::NightEnd}));
 
-    // Vesta from Mauna Kea: set 20 August 2022 16:21:13, rise 21 August
-    // 05:13:24, transit 10:44:50; rise 10 February 2023 19:16:54, 10 degrees
-    // 20:02:04, transit 11 February 01:11:59, 10 degrees 06:22:02, set
-    // 07:07:12; rise 25 June 13:41:53, transit 20:07:32, set 26 June 02:33:15.
+    // Vesta from Mauna Kea from 1 August 2022.
     const AsteroidRecord vesta = Vesta();  // the object keeps a reference
     const auto maunaKea = Compute(DiagramObject(kAsteroidKind, kNoComet, vesta), MaunaKea(), 8, 2022);
     for (const Pin& pin :
@@ -197,8 +176,7 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
           Pin{195, 7, 7, 12, EventCode::Set}, Pin{329, 13, 41, 53, EventCode::Rise},
           Pin{329, 20, 7, 32, EventCode::Transit}, Pin{330, 2, 33, 15, EventCode::Set}})
         expect(*maunaKea, pin);
-    EXPECT_TRUE(maunaKea->HasText("Astéroïde : Vesta (4)"));
-    EXPECT_TRUE(maunaKea->HasText("Site : Mauna Kea (Hawaï)"));
+    EXPECT_TRUE(maunaKea->HasText("Astéroïde : Vesta (4)") && maunaKea->HasText("Site : Mauna Kea (Hawaï)"));
 }
 
 // A body at the celestial pole: from 69° N it never sets, from Paris it
@@ -206,18 +184,14 @@ TEST(ComputeDiagram, EventTimesMatchAnIndependentEngine)
 TEST(ComputeDiagram, ObjectsThatNeverSetOrNeverRise)
 {
     const auto diagram = Compute(PolarComet(true), Tromso(), 1, 2025);
-    EXPECT_TRUE(diagram->HasText("Comète : Polaire nord"));
     const std::initializer_list<int> crossings = {EventCode::Rise, EventCode::Set, EventCode::Ascending10,
                                                   EventCode::Descending10};
-    EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, crossings));
-    EXPECT_TRUE(diagram->TransitEveryNight());
-    // The first estimate lies within minutes of the next night's transit.
+    EXPECT_TRUE(diagram->HasText("Comète : Polaire nord") && diagram->NoneIn(0, EventGrid::kColumns - 1, crossings) &&
+                diagram->TransitEveryNight());
     EXPECT_NEAR(diagram->RowOf(0, EventCode::Transit), diagram->RowOf(1, EventCode::Transit), 2);
-    // In January the comfortable period fills the astronomical night, three
-    // rows short at each end; only the transit and the marks are drawn over it.
+    // In January the comfortable period fills the astronomical night but its ends.
     for (int column = 1; column <= 31; ++column) {
-        const int start = diagram->RowOf(column, EventCode::NightStart);
-        const int end = diagram->RowOf(column, EventCode::NightEnd);
+        const int start = diagram->RowOf(column, EventCode::NightStart), end = diagram->RowOf(column, EventCode::NightEnd);
         ASSERT_TRUE(start >= 0 && end > start + 6) << column;
         int comfortableCells = 0;
         for (int row = start + 1; row < end; ++row) {
@@ -233,9 +207,8 @@ TEST(ComputeDiagram, ObjectsThatNeverSetOrNeverRise)
     EXPECT_TRUE(diagram->NoneIn(152, 212, {EventCode::NightStart, EventCode::NightEnd, EventCode::Comfortable}));
 
     const auto never = Compute(PolarComet(false), Paris(), 9, 2024);
-    EXPECT_TRUE(never->NoneIn(0, EventGrid::kColumns - 1, crossings));
-    EXPECT_TRUE(never->NoneIn(0, EventGrid::kColumns - 1, {EventCode::Comfortable}));
-    EXPECT_TRUE(never->TransitEveryNight());
+    EXPECT_TRUE(never->NoneIn(0, EventGrid::kColumns - 1, crossings) && never->TransitEveryNight() &&
+                never->NoneIn(0, EventGrid::kColumns - 1, {EventCode::Comfortable}));
     // Plotted in its colour below the horizon too.
     EXPECT_EQ(never->canvas.Pixel(X(100), Y(never->RowOf(100, EventCode::Transit))), DiagramColour::Transit);
 }
@@ -244,50 +217,41 @@ TEST(ComputeDiagram, DecemberStartRunsIntoTheNextYearAndComesBack)
 {
     const auto diagram = Compute(PolarComet(true), HauteProvence(), 12, 2024);
     const EphemerisRequest& request = diagram->request;
-    EXPECT_TRUE(request.day == 1 && request.month == 12 && request.year == 2024 && request.dayInterval == 1);
-    EXPECT_EQ(diagram->leapFebruaryMarker, 0);
+    EXPECT_TRUE(request.day == 1 && request.month == 12 && request.year == 2024 && request.dayInterval == 1 &&
+                diagram->leapFebruaryMarker == 0);
 
     std::vector<RecordingCanvas::Text> labels;
     for (const RecordingCanvas::Text& text : diagram->canvas.texts)
         if (text.y == 441)
             labels.push_back(text);
     ASSERT_EQ(labels.size(), 12u);
-    // Each label starts at its month's 1st (1 December at x = 11) plus the
-    // month's length in days, less 23 pixels.
-    EXPECT_EQ(labels.front().text, "Déc. 2024");
-    EXPECT_EQ(labels.front().x, 11 + 31 - 23);
-    EXPECT_EQ(labels[1].text, "Jan. 2025");
-    EXPECT_EQ(labels[1].x, 11 + 2 * 31 + 31 - 23);
-    EXPECT_EQ(labels[7].text, " Jlt. 2025");
-    EXPECT_EQ(labels.back().text, "Nov. 2025");
+    // A label at its month's 1st (1 December at x = 11) plus the month's length, less 23.
+    EXPECT_TRUE(labels[0].text == "Déc. 2024" && labels[0].x == 11 + 31 - 23);
+    EXPECT_TRUE(labels[1].text == "Jan. 2025" && labels[1].x == 11 + 2 * 31 + 31 - 23);
+    EXPECT_TRUE(labels[7].text == " Jlt. 2025" && labels[11].text == "Nov. 2025");
     // The next 1 December gets its dotted line at x = 741, but no label.
-    EXPECT_EQ(diagram->canvas.Pixel(741, 430), DiagramColour::MonthLine);
-    EXPECT_EQ(diagram->canvas.edges.back().first, (PixelRect{8, 72, 745, 438}));
+    EXPECT_TRUE(diagram->canvas.Pixel(741, 430) == DiagramColour::MonthLine &&
+                diagram->canvas.edges.back().first == (PixelRect{8, 72, 745, 438}));
 
-    // A span holding 29 February: the marker, the frame two pixels wider,
-    // the next 1 December one column further.
+    // With 29 February: the marker, the frame and the next 1 December a column further.
     const auto leap = Compute(PolarComet(true), HauteProvence(), 12, 2023);
-    EXPECT_EQ(leap->leapFebruaryMarker, 1);
-    EXPECT_EQ(leap->request.year, 2023);
+    EXPECT_TRUE(leap->leapFebruaryMarker == 1 && leap->request.year == 2023 &&
+                leap->canvas.Pixel(743, 430) == DiagramColour::MonthLine);
     EXPECT_EQ(leap->canvas.edges.back(), (std::pair{PixelRect{8, 72, 747, 438}, EdgeStyle::Raised}));
-    EXPECT_EQ(leap->canvas.Pixel(743, 430), DiagramColour::MonthLine);
 }
 
 TEST(ComputeDiagram, NewMoonsAndMidnightMarks)
 {
     const auto diagram = Compute(PolarComet(false), Paris(), 1, 2025);
-    // The mean new moon of 29 January 2025 is 29 whole days after 0h UT of
-    // 31 December: code 8 at both ends of columns 29 and 30.
+    // The mean new moon of 29 January 2025, 29 days after 31 December: columns 29 and 30.
     for (const int column : {29, 30})
         for (const int row : {0, 9, 350, 359})
             EXPECT_EQ(diagram->grid.At(column, row), EventCode::NewMoon) << column << " " << row;
-    EXPECT_NE(diagram->grid.At(29, 10), EventCode::NewMoon);
-    EXPECT_NE(diagram->grid.At(28, 0), EventCode::NewMoon);
+    EXPECT_TRUE(diagram->grid.At(29, 10) != EventCode::NewMoon && diagram->grid.At(28, 0) != EventCode::NewMoon);
     // 1 January at x = 11 has a midnight mark on its right only.
-    EXPECT_EQ(diagram->canvas.Pixel(13, 255), DiagramColour::Midnight);
-    EXPECT_NE(diagram->canvas.Pixel(9, 255), DiagramColour::Midnight);
-    EXPECT_EQ(diagram->canvas.Pixel(71, 255), DiagramColour::Midnight);
-    EXPECT_EQ(diagram->canvas.outside, 0);
+    EXPECT_TRUE(diagram->canvas.Pixel(13, 255) == DiagramColour::Midnight &&
+                diagram->canvas.Pixel(9, 255) != DiagramColour::Midnight &&
+                diagram->canvas.Pixel(71, 255) == DiagramColour::Midnight && diagram->canvas.outside == 0);
 }
 
 TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
@@ -297,17 +261,14 @@ TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
     NightRecord record;
     record.time.fill(1.0);  // every event at 1h UT: row (1 + 12) x 15 = 195
     WriteEventPoints(record, 10, grid, canvas);
-    EXPECT_EQ(grid.At(10, 195), EventCode::Rise);
-    EXPECT_EQ(canvas.Pixel(X(10), Y(195)), DiagramColour::RiseSet);
+    EXPECT_TRUE(grid.At(10, 195) == EventCode::Rise && canvas.Pixel(X(10), Y(195)) == DiagramColour::RiseSet);
 
-    // Only the transit is written when no altitude is crossed.
-    EventGrid alone;
+    EventGrid alone;  // no altitude crossed: the transit alone
     record.reach.fill(AltitudeReach::NeverBelow);
     WriteEventPoints(record, 10, alone, canvas);
     EXPECT_EQ(alone.At(10, 195), EventCode::Transit);
 
-    // A time drifted days away, or no time at all, has no cell: nothing is
-    // stored or drawn outside the chart.
+    // Times days away, or none at all: nothing stored or drawn outside the chart.
     EventGrid empty;
     RecordingCanvas clean;
     record.reach.fill(AltitudeReach::Crosses);
@@ -320,33 +281,18 @@ TEST(WriteEventPoints, LowerCodeWinsASharedCellAndNothingLeavesTheGrid)
     // A comfortable window beyond the last column is not drawn either.
     DrawComfortableWindow(clean, EventGrid::kColumns, {0, 10}, {0, 50});
     DrawComfortableWindow(clean, EventGrid::kColumns - 1, {0, 300}, {1, 50});
-    EXPECT_EQ(clean.outside, 0);
-    EXPECT_EQ(clean.Pixel(X(EventGrid::kColumns), Y(20)), Rgb{});
-    EXPECT_EQ(clean.Pixel(X(EventGrid::kColumns - 1), Y(320)), DiagramColour::Comfortable);
-}
-
-TEST(ComputeDiagram, DamagedElementsGiveAnEmptyChartNotACrash)
-{
-    CometRecord damaged = PolarComet(true);
-    damaged.perihelionDistance = std::numeric_limits<double>::quiet_NaN();
-    damaged.eccentricity = std::numeric_limits<double>::infinity();
-    const auto diagram = Compute(damaged, Paris(), 3, 2024);
-    EXPECT_TRUE(diagram->NoneIn(0, EventGrid::kColumns - 1, {0, 1, 2, 3, 4}));  // the Sun's events only
-    EXPECT_EQ(diagram->canvas.outside, 0);
-    EXPECT_EQ(diagram->request.month, 3);
+    EXPECT_TRUE(clean.outside == 0 && clean.Pixel(X(EventGrid::kColumns), Y(20)) == Rgb{} &&
+                clean.Pixel(X(EventGrid::kColumns - 1), Y(320)) == DiagramColour::Comfortable);
 }
 
 TEST(InstantAtClick, MapsTheChartToDaysHoursAndMinutes)
 {
-    struct Case {
-        int x, y, day, hour, minute;
-    };
-    for (const Case& c : {Case{11, 435, 0, 12, 0}, Case{12, 435, 0, 12, 0}, Case{11, 256, 0, 23, 56},
-                          Case{11, 255, 1, 0, 0}, Case{13, 255, 2, 0, 0}, Case{743, 75, 367, 12, 0},
-                          Case{100, 420, 44, 13, 0}, Case{100, 419, 44, 13, 4}}) {
-        const ClickInstant at = InstantAtClick(c.x, c.y).value_or(ClickInstant{-1, -1, -1});
-        EXPECT_TRUE(at.day == c.day && at.hour == c.hour && at.minute == c.minute)
-            << c.x << "," << c.y << ": " << at.day << " " << at.hour << ":" << at.minute;
+    // x, y, then day, hour and minute.
+    const int cases[][5] = {{11, 435, 0, 12, 0}, {12, 435, 0, 12, 0}, {11, 256, 0, 23, 56}, {11, 255, 1, 0, 0},
+                            {13, 255, 2, 0, 0},  {743, 75, 367, 12, 0}, {100, 420, 44, 13, 0}, {100, 419, 44, 13, 4}};
+    for (const auto& c : cases) {
+        const ClickInstant at = InstantAtClick(c[0], c[1]).value_or(ClickInstant{-1, -1, -1});
+        EXPECT_TRUE(at.day == c[2] && at.hour == c[3] && at.minute == c[4]) << c[0] << "," << c[1] << ": " << at.day;
     }
     for (const auto& [x, y] : {std::pair{744, 200}, std::pair{10, 200}, std::pair{200, 74}, std::pair{200, 436}})
         EXPECT_FALSE(InstantAtClick(x, y)) << x << "," << y;
@@ -358,48 +304,24 @@ TEST(InfoBox, DatesCountFromTheDayBeforeTheStartMonth)
     auto date = [&view](int day, int month, int year, bool leap) {
         return MakeInfoBoxTexts(view, {day, 21, 4}, month, year, leap).date;
     };
-    EXPECT_EQ(date(0, 3, 2024, true), "0/3/2024");
-    EXPECT_EQ(date(32, 12, 2024, false), "1/1/2025");
-    EXPECT_EQ(date(29, 2, 2024, true), "29/2/2024");
-    EXPECT_EQ(date(29, 2, 2023, false), "1/3/2023");
-    EXPECT_EQ(date(367, 3, 2023, true), "1/3/2024");
+    EXPECT_EQ(date(0, 3, 2024, true) + " " + date(32, 12, 2024, false) + " " + date(29, 2, 2024, true) + " " +
+                  date(29, 2, 2023, false) + " " + date(367, 3, 2023, true),
+              "0/3/2024 1/1/2025 29/2/2024 1/3/2023 1/3/2024");
 
     const InfoBoxTexts texts = MakeInfoBoxTexts(view, {5, 21, 4}, 3, 2024, false);
     EXPECT_EQ(texts.time + "|" + texts.objectAltitude + "|" + texts.objectAzimuth + "|" + texts.magnitude + "|" +
                   texts.sunAltitude + "|" + texts.sunAzimuth,
               "21h 4m UT|-0°30'|181° 0'|9.4|20° 30'|-3° 15'");
 
-    // Drawn over the top of the picture: the comet's boxes start 10 pixels
-    // further right than the asteroid's.
+    // The comet's box starts 10 pixels right of the asteroid's.
     RecordingCanvas canvas;
-    EXPECT_EQ(DrawInfoBox(canvas, texts, true), (PixelRect{370, 8, 739, 65}));
-    EXPECT_EQ(DrawInfoBox(canvas, texts, false), (PixelRect{360, 8, 739, 65}));
+    EXPECT_TRUE(DrawInfoBox(canvas, texts, true) == (PixelRect{370, 8, 739, 65}) &&
+                DrawInfoBox(canvas, texts, false) == (PixelRect{360, 8, 739, 65}));
     EXPECT_EQ(canvas.Pixel(600, 27), (Rgb{255, 255, 255}));  // a rule of the data box
 }
 
-TEST(InstantView, ThePoleStarAndTheSunWhereTheyShouldBe)
-{
-    // At Tromsø on 20 March 2025 at 10h 44m UT, seven minutes before the
-    // Sun's transit: the Sun 20.364 degrees high, 2.020 degrees east of south
-    // (PyEphem 4.1.4, no refraction); an object at the pole due north, as
-    // high as the latitude.
-    const CometRecord comet = PolarComet(true);
-    const InstantViewResult view =
-        InstantView(DiagramObject(kCometKind, comet, kNoAsteroid), Tromso(), {1, 3, 2025, 0, 1, 0}, 20, 10, 44);
-    EXPECT_NEAR(view.sunAltitude / kDegree, 20.364, 0.05);
-    EXPECT_NEAR(view.sunAzimuth / kDegree, -2.020, 0.1);
-    EXPECT_NEAR(view.objectAltitude / kDegree, 69.65, 0.5);
-    EXPECT_NEAR(std::fabs(view.objectAzimuth / kDegree), 180.0, 20.0);
-    // 5 + 5 log10(1000) + 10 log10(1000): 50, give or take the Earth's orbit.
-    EXPECT_NEAR(view.magnitude, 50.0, 0.1);
-    EXPECT_NEAR(view.sunDistance, 1000.0, 1.0);
-}
-
-// A click on a drawn rise, set, 10-degree or night point reads the start of
-// its four-minute row: the altitude there and at the row above bracket the
-// event's own altitude, -0°34', 10° or -18° (the sines the events use),
-// within a tenth of a degree. From the second night on: the first is refined
-// once from a rough estimate.
+// A click on a drawn rise, set, 10-degree or night point: the altitudes at its
+// row's start and the next bracket the event's, -0°34', 10° or -18°, to 0.1°.
 TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
 {
     const AsteroidRecord vesta = Vesta();
@@ -415,7 +337,6 @@ TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
     const double altitude[7] = {-34 / 60.0, 0, -34 / 60.0, 10.0, 10.0, -18.0, -18.0};  // degrees
     for (const Case& c : cases) {
         const auto diagram = Compute(c.object, c.site, c.month, c.year);
-        const EventGrid& grid = diagram->grid;
         auto altitudeAt = [&](int x, int y, int code) {
             const std::optional<ClickInstant> at = InstantAtClick(x, y);
             const InstantViewResult view =
@@ -425,11 +346,10 @@ TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
         int points = 0;
         for (int column = 2; column <= 366; ++column) {
             for (int row = 0; row < EventGrid::kRows; ++row) {
-                const int code = grid.At(column, row);
+                const int code = diagram->grid.At(column, row);
                 if (code < EventCode::Rise || code > EventCode::NightEnd || code == EventCode::Transit)
                     continue;
-                const double start = altitudeAt(X(column), Y(row), code);
-                const double end = altitudeAt(X(column), Y(row) - 1, code);
+                const double start = altitudeAt(X(column), Y(row), code), end = altitudeAt(X(column), Y(row) - 1, code);
                 ASSERT_TRUE(std::min(start, end) - 0.1 < altitude[code] && altitude[code] < std::max(start, end) + 0.1)
                     << c.site.name << ", column " << column << ", code " << code << ": " << start << " to " << end;
                 ++points;
@@ -439,17 +359,14 @@ TEST(InstantView, ClicksOnDrawnPointsReportTheirEvent)
     }
 }
 
-TEST(DiagramObject, AsteroidMagnitudeAtOpposition)
+// (The magnitudes themselves are pinned to PyEphem by the planner's tests.)
+TEST(DiagramObject, AsteroidMagnitudeAtAZeroPhaseIsANumber)
 {
-    // Sun, Earth and asteroid in line, the asteroid 2 AU from the Sun and 1
-    // from the Earth: no phase, H + 5 log10(2).
     AsteroidRecord ceres;
     ceres.absoluteMagnitude = 3.34f;
     ceres.slopeParameter = 0.12f;
     const DiagramObject object(kAsteroidKind, kNoComet, ceres);
-    EXPECT_NEAR(object.Magnitude({1, 0, 0}, {-1, 0, 0}, 2.0, 1.0), 3.34 + 5 * std::log10(2.0), 1e-6);
-    // A body in line with the Sun beyond it would be seen at no phase either;
-    // rounding must not turn the phase into NaN.
+    // In line with the Sun beyond it: rounding must not turn the phase into NaN.
     EXPECT_FALSE(std::isnan(object.Magnitude({1, 0, 0}, {3.0000000000000004, 0, 0}, 2.0, 3.0)));
 }
 
@@ -461,46 +378,41 @@ TEST(Legend, TheEventUnderTheCursor)
 
     grid.Set(column, 99, EventCode::Rise);
     grid.Set(column, 101, EventCode::Transit);
-    EXPECT_EQ(at(100), EventCode::Transit);  // the transit always wins
-    EXPECT_EQ(at(97), EventCode::Rise);      // out of its reach, the rise alone
+    // The transit always wins; out of its reach, the rise alone.
+    EXPECT_TRUE(at(100) == EventCode::Transit && at(97) == EventCode::Rise);
     grid.Set(column, 101, EventCode::Set);
-    EXPECT_EQ(at(100), -1);  // a rise and a set: nothing
-    EXPECT_EQ(at(200), -1);  // nothing at all
+    EXPECT_TRUE(at(100) == -1 && at(200) == -1);  // a rise and a set, or nothing at all: no legend
 
     // A comfortable period does not hide the 10-degree point at its start.
     grid.Set(column, 150, EventCode::Ascending10);
     for (int row = 153; row <= 160; ++row)
         grid.Set(column, row, EventCode::Comfortable);
-    EXPECT_EQ(at(151), EventCode::Ascending10);
-    EXPECT_EQ(at(157), EventCode::Comfortable);  // several cells of the period: its legend
+    // Several cells of the period: its legend.
+    EXPECT_TRUE(at(151) == EventCode::Ascending10 && at(157) == EventCode::Comfortable);
 
-    // New moon strokes are ten cells high; at the chart's bottom edge a point
-    // counts once, not once per row looked at.
+    // New moon strokes are ten cells high; at the bottom edge a point counts once.
     for (int row = 350; row < 360; ++row)
         grid.Set(column, row, EventCode::NewMoon);
-    EXPECT_EQ(at(355), EventCode::NewMoon);
     grid.Set(column, 0, EventCode::NightEnd);
-    EXPECT_EQ(at(0), EventCode::NightEnd);
+    EXPECT_TRUE(at(355) == EventCode::NewMoon && at(0) == EventCode::NightEnd);
 
     // The top row, 359, is at y = 76; y = 75 is above the chart, y = 436 below it.
     grid.Set(column + 1, 358, EventCode::NightStart);
     EXPECT_EQ(LegendCodeAt(grid, X(column + 1), 76), EventCode::NightStart);
-    EXPECT_EQ(LegendCodeAt(grid, X(column + 1), 75), -1);
-    EXPECT_EQ(LegendCodeAt(grid, X(column), 436), -1);
-    EXPECT_EQ(LegendCodeAt(grid, 9, Y(100)), -1);
+    EXPECT_TRUE(LegendCodeAt(grid, X(column + 1), 75) == -1 && LegendCodeAt(grid, X(column), 436) == -1 &&
+                LegendCodeAt(grid, 9, Y(100)) == -1);
 
-    EXPECT_EQ(LegendText(EventCode::Transit, kCometKind), "Passage de la comète au méridien (culmination)");
-    EXPECT_EQ(LegendText(EventCode::Ascending10, kAsteroidKind),
-              "Passage ascendant de l'astéroïde à 10° au-dessus de l'horizon");
-    EXPECT_EQ(LegendText(9, kCometKind), "");
+    EXPECT_TRUE(LegendText(EventCode::Transit, kCometKind) == "Passage de la comète au méridien (culmination)" &&
+                LegendText(9, kCometKind).empty());
+    EXPECT_EQ(LegendText(EventCode::Ascending10, kAsteroidKind), "Passage ascendant de l'astéroïde à 10° au-dessus de l'horizon");
 }
 
 TEST(Legend, StaysInsideTheChart)
 {
     // 200 pixels of text: half-width 100.
-    EXPECT_EQ(PlaceLegend(50, 300, 200).box, (PixelRect{16, 271, 226, 290}));
-    EXPECT_EQ(PlaceLegend(700, 300, 200).box, (PixelRect{530, 271, 740, 290}));
-    EXPECT_EQ(PlaceLegend(400, 200, 200).box, (PixelRect{305, 171, 515, 190}));
+    EXPECT_TRUE(PlaceLegend(50, 300, 200).box == (PixelRect{16, 271, 226, 290}) &&
+                PlaceLegend(700, 300, 200).box == (PixelRect{530, 271, 740, 290}) &&
+                PlaceLegend(400, 200, 200).box == (PixelRect{305, 171, 515, 190}));
 }
 
 TEST(DiagramMonth, ReadsMonthSlashYearStrictly)
@@ -508,16 +420,14 @@ TEST(DiagramMonth, ReadsMonthSlashYearStrictly)
     int month = 0;
     int year = 0;
     // Refused, yet the numbers read are kept.
-    EXPECT_FALSE(ReadDiagramMonth("13/2025", month, year));
-    EXPECT_FALSE(ReadDiagramMonth("7", month, year));
+    EXPECT_FALSE(ReadDiagramMonth("13/2025", month, year) || ReadDiagramMonth("7", month, year));
     EXPECT_TRUE(month == 7 && year == 2025);
     // Digits, a slash and the year's sign only, as in the date fields.
     for (const char* wrong : {"", "12", "0/2024", "sept. 2024", "3 /2024", "99999999999/2024", " 03/1986", "+9/2024",
                               "1/1e6", "1/2000abc", "1/ 2000", "1/+2000", "1/--5", "1/"})
         EXPECT_FALSE(ReadDiagramMonth(wrong, month, year)) << wrong;
-    EXPECT_TRUE(ReadDiagramMonth("03/1986", month, year) && month == 3 && year == 1986);
-    EXPECT_TRUE(ReadDiagramMonth("9/-50", month, year) && month == 9 && year == -50);
+    EXPECT_TRUE(ReadDiagramMonth("03/1986", month, year) && month == 3 && year == 1986 &&
+                ReadDiagramMonth("9/-50", month, year) && month == 9 && year == -50);
     // Its 368 nights and the year-long table of its window end by 9999.
-    EXPECT_TRUE(IsDiagramYear(-999) && IsDiagramYear(9998));
-    EXPECT_FALSE(IsDiagramYear(-1000) || IsDiagramYear(9999));
+    EXPECT_TRUE(IsDiagramYear(-999) && IsDiagramYear(9998) && !IsDiagramYear(-1000) && !IsDiagramYear(9999));
 }
