@@ -36,8 +36,7 @@ protected:
     {
         AppTest::SetUp();
         ResetSelection();
-        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
-            folder.CopySample(name);
+        folder.CopySamples();
         ASSERT_TRUE(Start());
     }
     void TearDown() override

@@ -114,8 +114,7 @@ TEST_F(Frame, EachMenuHoldsItsItemsInOrder)
 // two object buttons, open the dialog or window their names promise.
 TEST_F(Frame, MenuItemsLeadToTheirDialogs)
 {
-    for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
-        folder.CopySample(name);
+    folder.CopySamples();
     ASSERT_TRUE(Start());
     const auto item = [this](const QString& menu, const QString& text) -> QAction* {
         for (QAction* entry : frame().menuBar()->actions())

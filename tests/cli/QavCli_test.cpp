@@ -27,8 +27,7 @@ class CliCommand : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
-            folder.CopySample(name);
+        folder.CopySamples();
     }
 
     std::string Dir() const { return "--dir '" + folder.path().string() + "'"; }

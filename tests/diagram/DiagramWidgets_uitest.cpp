@@ -35,8 +35,7 @@ protected:
     void SetUp() override
     {
         ResetSelection();
-        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
-            folder.CopySample(name);
+        folder.CopySamples();
     }
     void TearDown() override
     {

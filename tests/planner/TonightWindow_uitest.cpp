@@ -23,8 +23,7 @@ protected:
     {
         AppTest::SetUp();
         ResetSelection();
-        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
-            folder.CopySample(name);
+        folder.CopySamples();
         // One damaged line at the end of the asteroids.
         folder.Write("ASTERS.DTB", folder.Read("ASTERS.DTB") + std::string(108, 'x') + "\r\n");
         ASSERT_TRUE(Start());

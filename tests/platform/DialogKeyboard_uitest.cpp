@@ -51,8 +51,7 @@ protected:
     {
         AppTest::SetUp();
         ResetSelection();
-        for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
-            folder.CopySample(name);
+        folder.CopySamples();
     }
     void TearDown() override
     {

@@ -43,3 +43,9 @@ void TempFolder::CopySample(const std::string& name) const
                                                    std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 }
+
+void TempFolder::CopySamples() const
+{
+    for (const char* name : {"COMETS.WDB", "SITES.NDB", "ASTERS.DTB"})
+        CopySample(name);
+}

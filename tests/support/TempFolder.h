@@ -21,6 +21,8 @@ public:
     std::string Read(const std::string& name) const;
     // Copies one of the sample catalogues of data/ into the folder.
     void CopySample(const std::string& name) const;
+    // The three of them.
+    void CopySamples() const;
 
 private:
     std::filesystem::path previous_;
