@@ -1,7 +1,8 @@
 // COMETS.WDB and SITES.NDB: whole records through the caller's buffer, each
 // operation changing only its own records, file errors that leave nothing open.
 // Both share one record file implementation; its moves are tried on comets.
-// Then the selection the dialogs share, read from these files.
+// Then the selection the dialogs share, read from these files (the offered
+// texts are followed from dialog to dialog in the dialogs' tests).
 
 #include "catalog/CometCatalog.h"
 #include "catalog/SelectionRules.h"
@@ -197,21 +198,6 @@ TEST(SiteCatalog, HeldCatalogueLocksOutOtherOpensUntilDestroyed)
     EXPECT_EQ(SiteName(record), "S1");
 }
 
-// Longitudes in hours, counted westwards: Paris 2°20' E, Montreal 73°34' W.
-TEST(SiteCatalog, SampleSitesHaveWestPositiveLongitudesInHours)
-{
-    TempFolder folder;
-    folder.CopySample("SITES.NDB");
-    SiteRecord record{};
-    ASSERT_EQ(SiteCatalog::List(record, SiteListStyle::Maintenance).size(), 17u);
-    SiteCatalog::Read(0, record);
-    EXPECT_EQ(SiteName(record), "Paris - Observatoire");
-    EXPECT_NEAR(record.longitude, -0.156, 0.001);
-    SiteCatalog::Read(9, record);
-    EXPECT_EQ(SiteName(record), "Montr\xe9" "al");  // Windows-1252 bytes
-    EXPECT_NEAR(record.longitude, 4.904, 0.001);
-}
-
 // The working copies move whole to and from the files: their doubles stay aligned.
 TEST_F(SelectionTest, ResetToItsStartValues)
 {
@@ -220,22 +206,6 @@ TEST_F(SelectionTest, ResetToItsStartValues)
     ResetSelection();
     EXPECT_TRUE(state.cometIndex == -1 && state.siteIndex == -1 && !state.diagramOpening);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&state.currentComet.perihelionTime) % 8, 0u);
-}
-
-TEST_F(SelectionTest, BothRequestsShareOneMonthAndYearAndTheOfferedTexts)
-{
-    const auto offered = [&] {
-        RefreshEphemerisDateText(state);
-        RefreshDiagramMonthText(state);
-        return state.ephemerisDateText + " " + state.diagramMonthText;
-    };
-    EXPECT_EQ(offered(), " ");  // no month stored yet
-    state.ephemeris = {15, 6, 2024, 31, 1, 2000};  // an ephemeris from 15/6/2024
-    EXPECT_EQ(offered(), "15/6/2024 6/2024");
-    state.diagram.month = 1;  // a diagram of January 2025 leaves the day at 1
-    state.diagram.year = 2025;
-    state.ephemeris.day = 1;
-    EXPECT_EQ(offered(), "1/1/2025 1/2025");
 }
 
 // The dialogs' tests follow the choice from dialog to dialog; here, a

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <cmath>
 
 namespace {
@@ -86,15 +85,6 @@ TEST_F(RecordDisplay, SiteHemispheresAndTheirEdges)
         EXPECT_EQ(Texts(display, {1010, 1049, 1048}), QString::fromUtf8(expected));
         ExpectWhole(display);
     }
-}
-
-TEST_F(RecordDisplay, DisplaysCloseWithTheirOwner)
-{
-    auto owner = std::make_unique<QDialog>();
-    QPointer<QDialog> display = OpenRecordDisplay<CAsteroidElementsDlg>(owner.get());
-    ASSERT_TRUE(display);
-    owner.reset();
-    EXPECT_TRUE(display.isNull());
 }
 
 TEST_F(RecordDisplay, AsteroidListChoosesCeresAndLoadsEveryChoice)

@@ -82,11 +82,9 @@ TEST(CometElements, DesignationsAndTheFactorOfLogR)
         reason);
     ASSERT_TRUE(comet) << reason;
     const CometRecord record = MakeCometRecord(*comet);
-    EXPECT_EQ(record.magnitudeCoef1, -2.0);
-    EXPECT_EQ(record.magnitudeCoef2, 10.0);
     EXPECT_NEAR(record.perihelionTime, 35517.1333, 1e-9);
-    EXPECT_EQ(record.inclination, 89.433 * 0.01745329252);
-    EXPECT_EQ(record.equinox, 2000);
+    EXPECT_EQ(std::tuple(record.magnitudeCoef1, record.magnitudeCoef2, record.inclination, record.equinox),
+              std::tuple(-2.0, 10.0, 89.433 * 0.01745329252, 2000));
     EXPECT_EQ(CometReference(record), "MPEC 2024");
 }
 
@@ -233,22 +231,14 @@ TEST(CometImport, AFailureLeavesTheCatalogueByteForByte)
 
 TEST(ElementsAge, OldElementsNotice)
 {
-    // Day numbers by hand: 2022 August 9 is JD 2459800.5, 2025 January 1 is JD 2460676.5.
+    // By hand: 2022 August 9 is JD 2459800.5.
     const DayNumber epoch = 44780.5;
     EXPECT_EQ(OldElementsNotice(epoch, epoch - 365.25, epoch + 365.25), "");
-    EXPECT_EQ(OldElementsNotice(epoch, 45656.5, 45656.5 + 300),
-              "Éléments anciens : époque 9/8/2022, écart 3,2 ans ; précision de quelques minutes d'arc au plus");
     EXPECT_EQ(OldElementsNotice(epoch, epoch - 400, epoch), "Éléments anciens : époque 9/8/2022, écart 1,1 an ; "
                                                             "précision de quelques minutes d'arc au plus");
-
-    // A table of 100 lines every 10 days from 2023 January 1 (44926.5) ends 990 days later.
+    // An asteroid table's last day counts (qav-cli's tests: 3,2 ans). A comet's
+    // perihelion stands for its epoch; a diagram from 2023 January 1 (44926.5) covers 368 nights.
     SelectionState& state = Selection();
-    state.currentAsteroid.epoch = epoch;
-    state.ephemeris = {1, 1, 2023, 10, 10, 2000};
-    EXPECT_EQ(EphemerisElementsNotice(state, false), "");
-    state.ephemeris.dayCount = 100;
-    EXPECT_NE(EphemerisElementsNotice(state, false).find("écart 3,1 ans"), std::string::npos);
-    // A comet's perihelion stands for its epoch; a diagram covers 368 nights.
     state.currentComet.perihelionTime = 44926.5 - 100;
     EXPECT_NE(DiagramElementsNotice(ElementsEpoch(state, true), 1, 2023).find("écart 1,3 an"), std::string::npos);
     ResetSelection();

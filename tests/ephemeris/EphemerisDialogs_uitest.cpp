@@ -71,8 +71,7 @@ TEST_F(EphemerisDialogs, CometDialogOffersTheLastCometThenTheOneChosen)
     }
     // Cancel keeps the choice for the next dialog.
     CCometEphemerisDlg again("");
-    EXPECT_EQ(again.cometList()->currentIndex(), 1);
-    EXPECT_EQ(FieldText(&again, 1050), QString());
+    EXPECT_TRUE(again.cometList()->currentIndex() == 1 && FieldText(&again, 1050).isEmpty());
 }
 
 TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
@@ -116,8 +115,7 @@ TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
     Type(&dialog, 1022, "1950");
     messages.Clear();
     dialog.accept();
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.empty() && dialog.result() == QDialog::Accepted);
     EXPECT_EQ((std::vector{r.day, r.month, r.year, r.dayCount, r.dayInterval, r.equinox}),
               (std::vector{25, 12, 2004, 10, 3, 1950}));
 }
@@ -129,8 +127,7 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
     folder.Write("COMETS.WDB", "");
     Selection().currentComet.eccentricity = 0.5;  // left by an earlier command
     CCometEphemerisDlg empty("1/1/2025");
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(Selection().cometIndex, -1);
+    EXPECT_TRUE(messages.messages.empty() && Selection().cometIndex == -1);
     EXPECT_FALSE(Control<QAbstractButton>(&empty, 1044)->isEnabled());
     empty.accept();
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -165,12 +162,11 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
     messages.Clear();
     CAsteroidListDlg list(nullptr);
     EXPECT_EQ(messages.Texts().rfind("ASTERS.DTB est endommagé : la ligne 1 ne finit pas par CR LF", 0), 0u);
-    EXPECT_EQ(list.findChild<QListWidget*>()->count(), 0);
     std::remove("ASTERS.DTB");
     messages.Clear();
     CAsteroidListDlg none(nullptr);
     EXPECT_EQ(messages.Texts(), "Impossible de trouver ASTERS.DTB.");
-    EXPECT_EQ(none.findChild<QListWidget*>()->count(), 0);
+    EXPECT_EQ(list.findChild<QListWidget*>()->count() + none.findChild<QListWidget*>()->count(), 0);
     EXPECT_EQ(Selection().currentAsteroid.name, "");
 }
 
@@ -179,15 +175,14 @@ TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
     folder.CopySample("ASTERS.DTB");
     CAsteroidEphemerisDlg dialog("");
     dialog.show();
-    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text(), QString());
-    EXPECT_EQ(Texts(&dialog), QStringLiteral(" 31 10 2000"));
-    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1050"));
+    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text() + "|" + Texts(&dialog) + "|" + FocusName(&dialog),
+              QStringLiteral("| 31 10 2000|1050"));
 
     Type(&dialog, 1050, "1/9/2024");
     dialog.accept();
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
-    EXPECT_EQ(messages.messages[0].caption, "Erreur !");
+    EXPECT_EQ(messages.messages[0].caption + " " + messages.messages[0].text,
+              "Erreur ! Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
     EXPECT_EQ(FocusName(&dialog), QStringLiteral("1045"));
     EXPECT_EQ(Selection().ephemeris.month, 0);
 
@@ -198,9 +193,8 @@ TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
         QTest::keyClick(list, Qt::Key_Escape);
     });
     Press(&dialog, 1045);
-    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text(), QStringLiteral("Ceres (1)"));
-    EXPECT_EQ(Texts(&dialog), QStringLiteral("1/9/2024 4 10 2000"));
-    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1050"));
+    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text() + "|" + Texts(&dialog) + "|" + FocusName(&dialog),
+              QStringLiteral("Ceres (1)|1/9/2024 4 10 2000|1050"));
 
     Press(&dialog, 1052);
     EXPECT_EQ(dialog.findChildren<CAsteroidElementsDlg*>().size(), 1);
@@ -208,8 +202,7 @@ TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
 
     messages.Clear();
     dialog.accept();
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.empty() && dialog.result() == QDialog::Accepted);
     EXPECT_EQ(Selection().ephemeris.dayInterval, 10);
 }
 
@@ -255,8 +248,7 @@ TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
         qobject_cast<QDialog*>(dialog)->reject();
     });
     frame().OnCmdMsg(Cmd::CometEphemeris);
-    EXPECT_EQ(doc().Serialize(), "ancien texte");
-    EXPECT_FALSE(doc().IsModified());
+    EXPECT_TRUE(doc().Serialize() == "ancien texte" && !doc().IsModified());
 
     QString offered;
     WhenModalShown([&](QWidget* dialog) {
@@ -268,12 +260,11 @@ TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
     });
     frame().OnCmdMsg(Cmd::CometEphemeris);
     EXPECT_EQ(offered, QString());
-    // The lines checked against PyEphem in the writer's tests.
+    // 12P, chosen before the cancel: the lines the writer's tests pin to PyEphem.
     const std::string table = doc().Serialize();
     EXPECT_EQ(table.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
     EXPECT_NE(table.find("\r\n 1/ 4/2024    2  9.81   22 49.9   1.610  0.866   28.0   32.8     9.4    52.5\r\n"
-                         " 6/ 4/2024    2 30.95   19 46.9"),
-              std::string::npos);
+                         " 6/ 4/2024    2 30.95   19 46.9"), std::string::npos);
     EXPECT_NE(table.find("\r\n16/ 4/2024 "), std::string::npos);
     EXPECT_TRUE(doc().IsModified());
     EXPECT_EQ(ElementsNoticeOf(&frame()), QString());  // days from the perihelion
