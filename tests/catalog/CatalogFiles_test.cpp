@@ -198,16 +198,6 @@ TEST(SiteCatalog, HeldCatalogueLocksOutOtherOpensUntilDestroyed)
     EXPECT_EQ(SiteName(record), "S1");
 }
 
-// The working copies move whole to and from the files: their doubles stay aligned.
-TEST_F(SelectionTest, ResetToItsStartValues)
-{
-    state.cometIndex = 4;
-    state.diagramOpening = true;
-    ResetSelection();
-    EXPECT_TRUE(state.cometIndex == -1 && state.siteIndex == -1 && !state.diagramOpening);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(&state.currentComet.perihelionTime) % 8, 0u);
-}
-
 // The dialogs' tests follow the choice from dialog to dialog; here, a
 // catalogue changed outside the program.
 TEST_F(SelectionTest, ACatalogueThatShrankOrEmptiedKeepsTheLastRecordRead)

@@ -169,16 +169,10 @@ TEST_F(ImportDialogs, AsteroidsFromAFileUpToTheNumberChosen)
     EXPECT_EQ(folder.Read("ASTERS.DTB"), TestData("../../data/ASTERS.DTB").substr(0, 5 * 110));
 }
 
-TEST_F(ImportDialogs, TheMenuCommandAndTheOldElementsNoticeOfTheMainWindow)
+TEST_F(ImportDialogs, TheOldElementsNoticeOfTheMainWindow)
 {
     folder.CopySample("ASTERS.DTB");
     ASSERT_TRUE(Start());
-    WhenModalShown([](QWidget* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Astéroïdes : importation d'éléments"));
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    frame().OnCmdMsg(Cmd::AsteroidImport);
-
     // Ceres, epoch 2022 August 9, from 2025 January 1 for 300 days: 3.2 years at the end.
     AsteroidCatalog().Load(std::string(20, ' ') + "   1", Selection().currentAsteroid);
     Selection().ephemeris = {1, 1, 2025, 31, 10, 2000};

@@ -1,6 +1,4 @@
-// The comet and asteroid tables: bytes of the header, dates and their
-// stepping, the frames of the elements and of the output, the columns that
-// have no value.
+// The comet and asteroid tables: headers, dates, frames, columns without a value.
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
@@ -103,10 +101,11 @@ TEST_F(EphemerisWriter, DatesStepAndTheFirstDateComesBack)
     Request(25, 12, 2004, 10, 3, 2000);
     const std::vector<std::string> lines = Lines(CometEphemerisText(Selection(), marker));
     ASSERT_EQ(lines.size(), 7u + 10u);
-    const std::vector<std::string> dates = {"25/12/2004", "28/12/2004", "31/12/2004", " 3/ 1/2005", " 6/ 1/2005",
-                                            " 9/ 1/2005", "12/ 1/2005", "15/ 1/2005", "18/ 1/2005", "21/ 1/2005"};
-    for (std::size_t i = 0; i < dates.size(); ++i)
-        EXPECT_EQ(lines[7 + i].substr(0, 12), dates[i] + "  ");
+    std::string dates;
+    for (std::size_t i = 7; i < lines.size(); ++i)
+        dates += lines[i].substr(0, 12) + "|";
+    EXPECT_EQ(dates, "25/12/2004  |28/12/2004  |31/12/2004  | 3/ 1/2005  | 6/ 1/2005  | 9/ 1/2005  |12/ 1/2005  |"
+                     "15/ 1/2005  |18/ 1/2005  |21/ 1/2005  |");
     const EphemerisRequest& r = Selection().ephemeris;
     EXPECT_EQ((std::vector{r.day, r.month, r.year, r.dayCount, r.dayInterval, marker}),
               (std::vector{25, 12, 2004, 10, 3, 0}));
@@ -115,8 +114,7 @@ TEST_F(EphemerisWriter, DatesStepAndTheFirstDateComesBack)
     Request(29, 2, 2024, 3, 0, 2000);
     const std::vector<std::string> same = Lines(AsteroidEphemerisText(Selection(), marker));
     ASSERT_EQ(same.size(), 6u + 3u);
-    EXPECT_EQ(same[6].substr(0, 10), "29/ 2/2024");
-    EXPECT_TRUE(same[7] == same[6] && same[8] == same[6]);
+    EXPECT_TRUE(same[6].starts_with("29/ 2/2024") && same[7] == same[6] && same[8] == same[6]);
 }
 
 // A branch mixed up between the frames of the elements, or an output
@@ -217,8 +215,7 @@ TEST_F(EphemerisWriter, SampleCatalogueTablesAgreeWithPyEphem)
     }
 }
 
-// The line counts of a diagram's year, 366 or 367 over a leap February, are
-// checked through qav-cli; here, what the request becomes.
+// The line counts of a diagram's year are checked through qav-cli; here, what the request becomes.
 TEST_F(EphemerisWriter, ADiagramYearBecomesTheRequest)
 {
     FarComet(2000);
@@ -250,10 +247,9 @@ TEST_F(EphemerisWriter, TailDirectionAndColumnsWithoutAValue)
     Selection().currentComet.magnitudeCoef1 = 1e308;
     Request(1, 1, 2000, 1, 1, 2000);
     const std::string line = Lines(CometEphemerisText(Selection(), marker)).back();
-    EXPECT_EQ(line.size(), 76u);
-    EXPECT_EQ(line.substr(33, 13), "   ---    ---");
-    EXPECT_EQ(line.substr(60, 8), "     ---");
-    EXPECT_EQ(line.substr(48, 5), " 80.1");  // the Sun at longitude 279.9 degrees
+    ASSERT_EQ(line.size(), 76u);
+    // Elongation 80.1: the Sun at longitude 279.9 degrees.
+    EXPECT_EQ(line.substr(33, 13) + "|" + line.substr(48, 5) + "|" + line.substr(60, 8), "   ---    ---| 80.1|     ---");
 }
 
 TEST_F(EphemerisWriter, TheLongestTableFitsInADocument)

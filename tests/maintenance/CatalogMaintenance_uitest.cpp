@@ -309,28 +309,18 @@ TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNew
 
 using MaintenanceCommands = AppTest;
 
-TEST_F(MaintenanceCommands, OpenTheirDialogsWithoutParentFromAFreshChoice)
+// The command forgets a site chosen elsewhere: its dialog starts from the first.
+TEST_F(MaintenanceCommands, SiteBaseStartsFromTheFirstSite)
 {
-    folder.CopySample("COMETS.WDB");
     folder.CopySample("SITES.NDB");
     ASSERT_TRUE(Start());
-    SelectionState& state = Selection();
-    state.cometIndex = 4;
-    state.siteIndex = 5;
-    // The index each dialog starts from: the last comet, the first site.
-    for (const auto& [command, index, expected] : {std::tuple{Cmd::CometBase, &state.cometIndex, 23},
-                                                  std::tuple{Cmd::SiteBase, &state.siteIndex, 0},
-                                                  std::tuple{Cmd::Magnitudes, &state.cometIndex, 23}}) {
-        bool shown = false;
-        WhenModalShown([&, index = index, expected = expected](QWidget* dialog) {
-            shown = true;
-            EXPECT_EQ(dialog->parentWidget(), nullptr);
-            EXPECT_EQ(*index, expected);
-            static_cast<QDialog*>(dialog)->reject();
-        });
-        frame().OnCmdMsg(command);
-        EXPECT_TRUE(shown);
-    }
-    EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
+    Selection().siteIndex = 5;
+    int index = -2;
+    WhenModalShown([&index](QWidget* dialog) {
+        index = Selection().siteIndex;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    frame().OnCmdMsg(Cmd::SiteBase);
+    EXPECT_EQ(index, 0);
     ResetSelection();
 }
