@@ -39,15 +39,12 @@ TEST(MagnitudeFormula, RoundsHToHalvesAwayFromZeroAndKToAnInteger)
     EXPECT_EQ(FirstCoefficientText(-0.2) + " " + SecondCoefficientText(-0.4), "0.0 0");
 }
 
+// Equal Sun distances and a negative K are refused through the dialog below.
 TEST(MagnitudeFormula, RefusesObservationsWithoutAUsableFit)
 {
-    EXPECT_EQ(FitMagnitudeCoefficients({1.0, 1.5, 8.0}, {2.0, 1.5, 12.0}).refusal, FitRefusal::EqualSunDistances);
     EXPECT_EQ(FitMagnitudeCoefficients({0.0, 1.0, 8.0}, {2.0, 2.0, 12.0}).refusal, FitRefusal::NoFiniteResult);
     EXPECT_EQ(FitMagnitudeCoefficients({1.0, 0.0, 8.0}, {2.0, 2.0, 12.0}).refusal, FitRefusal::NoFiniteResult);
     EXPECT_EQ(FitMagnitudeCoefficients({1.0, 1.0, 1e308}, {1.0, 1.0000001, 0.0}).refusal, FitRefusal::NoFiniteResult);
-    // Fainter nearer the Sun: K about -18.3.
-    EXPECT_EQ(FitMagnitudeCoefficients({1.0, 1.0, 12.0}, {2.0, 2.0, 8.0}).refusal,
-              FitRefusal::NegativeSecondCoefficient);
     // K = -0.4 rounds to 0 and is kept.
     const MagnitudeFit nearZero = FitMagnitudeCoefficients({1.0, 1.0, 8.0}, {1.0, 10.0, 7.6});
     EXPECT_EQ(nearZero.refusal, FitRefusal::None);
