@@ -1,8 +1,6 @@
 // COMETS.WDB and SITES.NDB: whole records through the caller's buffer, each
 // operation changing only its own records, file errors that leave nothing open.
 // Both share one record file implementation; its moves are tried on comets.
-// Then the selection the dialogs share, read from these files (the offered
-// texts are followed from dialog to dialog in the dialogs' tests).
 
 #include "catalog/CometCatalog.h"
 #include "catalog/SelectionRules.h"
@@ -14,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -23,10 +20,7 @@
 namespace {
 
 template <typename Record>
-std::string Bytes(const Record& record)
-{
-    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
-}
+std::string Bytes(const Record& record) { return std::string(reinterpret_cast<const char*>(&record), sizeof record); }
 
 CometRecord Comet(const std::string& name, double q = 1.0)
 {
@@ -67,14 +61,6 @@ FileError::Cause CauseOf(const std::function<void()>& operation, bool mustThrow 
     EXPECT_FALSE(mustThrow) << "no FileError";
     return FileError::Cause::Generic;
 }
-
-// The choices the dialogs share, on their start values.
-class SelectionTest : public testing::Test {
-protected:
-    void SetUp() override { ResetSelection(); }
-    void TearDown() override { ResetSelection(); }
-    SelectionState& state = Selection();
-};
 
 } // namespace
 
@@ -196,8 +182,9 @@ TEST(SiteCatalog, HeldCatalogueLocksOutOtherOpensUntilDestroyed)
 
 // The dialogs' tests follow the choice from dialog to dialog; here, a
 // catalogue changed outside the program.
-TEST_F(SelectionTest, ACatalogueThatShrankOrEmptiedKeepsTheLastRecordRead)
+TEST(Selection, ACatalogueThatShrankOrEmptiedKeepsTheLastRecordRead)
 {
+    SelectionState state;
     TempFolder folder;
     folder.Write("COMETS.WDB", Comets(6));
     ChooseComet(state, 5);

@@ -63,8 +63,7 @@ TEST(AsteroidLine, LongNamesLoseTheirNumberStepByStep)
           std::tuple{std::string(16, 'b'), std::string(16, 'b') + " (9999)", std::string(16, 'b') + " "},
           std::tuple{std::string(17, 'c'), std::string(17, 'c'), std::string(17, 'c')}}) {
         ConvertAsteroidLine(Line(9999, name), 9999, record);
-        EXPECT_EQ(record.name, listed);
-        EXPECT_EQ(record.fieldTexts.displayName, shown);
+        EXPECT_EQ(std::pair(record.name, record.fieldTexts.displayName), std::pair(listed, shown));
     }
 }
 
@@ -119,9 +118,8 @@ TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
             catalog.List();
             ADD_FAILURE() << "listed";
         } catch (const FileError& error) {
-            EXPECT_EQ(FileErrorText(error), std::string("ASTERS.DTB est endommagé : la ligne ") + line +
-                                                " ne finit pas par CR LF en colonnes 109 et 110.\n\n"
-                                                "Chaque ligne doit compter 110 caractères, fin de ligne comprise.");
+            // The whole text is qav-cli's tests'.
+            EXPECT_NE(FileErrorText(error).find(std::string("la ligne ") + line + " ne finit pas"), std::string::npos);
         }
         AsteroidRecord record;
         if (line[0] == '2') {  // the lines before the bad one are whole

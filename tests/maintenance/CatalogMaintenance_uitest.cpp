@@ -1,15 +1,12 @@
-// Comet and site catalogue maintenance on temporary catalogues: the bytes each
-// button writes, where cometIndex and siteIndex stand afterwards, and what
-// refused values and unusable files leave behind.
+// Comet and site catalogue maintenance: the bytes each button writes, where the
+// indexes stand afterwards, and what refused values and unusable files leave.
 
 #include "app/CMainFrame.h"
 #include "app/Commands.h"
-#include "catalog/SelectionState.h"
 #include "catalog/RecordDisplayDlg.h"
 #include "maintenance/CCometBaseDlg.h"
 #include "maintenance/CSiteBaseDlg.h"
 #include "platform/CatalogFile.h"
-#include "platform/Messages.h"
 #include "support/DialogTestSupport.h"
 
 #include <QComboBox>
@@ -139,12 +136,7 @@ TEST_F(CometBase, DeletionAsksFirstAndMovesTheLaterRecordsDown)
 {
     const std::vector<std::string> comets = Names(SampleRecords(folder, "COMETS.WDB", 140, 3));
     const std::vector<std::string> sites = SiteNames(SampleRecords(folder, "SITES.NDB", 64, 3));
-    struct Case {
-        std::size_t records;
-        int chosen;
-        std::vector<int> left;
-        int cometIndex, siteIndex;
-    };
+    struct Case { std::size_t records; int chosen; std::vector<int> left; int cometIndex, siteIndex; };
     for (const Case& c : {Case{3, 0, {1, 2}, 1, 0}, Case{3, 1, {0, 2}, 1, 1}, Case{3, 2, {0, 1}, 1, 1},
                           Case{1, 0, {}, -1, 0}}) {
         SCOPED_TRACE(c.chosen);
@@ -232,8 +224,7 @@ TEST_F(CometBase, FileErrorsAreReportedAndLeaveTheCataloguesAsTheyWere)
         const std::string locked = "Une violation de partage s'est produite lors de l'accès à ";
         EXPECT_EQ(messages.Texts(), locked + "COMETS.WDB. | " + locked + "COMETS.WDB. | " + locked + "COMETS.WDB. | " +
                                         locked + "SITES.NDB. | " + locked + "SITES.NDB.");
-        EXPECT_EQ(cometDialog.list()->count() + siteDialog.list()->count(), 6);
-        EXPECT_EQ(state.siteIndex, 2);
+        EXPECT_TRUE(cometDialog.list()->count() + siteDialog.list()->count() == 6 && state.siteIndex == 2);
     }
     EXPECT_EQ(folder.Read("COMETS.WDB") + folder.Read("SITES.NDB"), comets + sites);
 
@@ -257,8 +248,8 @@ TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNew
     dialog.show();
     ASSERT_EQ(dialog.list()->count(), 3);
     EXPECT_TRUE(dialog.list()->itemText(2).startsWith(QStringLiteral("  3    ")));
-    EXPECT_EQ(state.siteIndex, 0);  // with no site chosen the first one is, and read
-    EXPECT_EQ(RecordBytes(state.currentSite), before.substr(0, 64));
+    // With no site chosen the first one is, and read.
+    EXPECT_EQ(std::pair(state.siteIndex, RecordBytes(state.currentSite)), std::pair(0, before.substr(0, 64)));
 
     // The name message leaves the focus where it was.
     Control<QLineEdit>(&dialog, 1065)->setFocus();
@@ -288,9 +279,8 @@ TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNew
     Press(&dialog, 1108);
     const std::string after = folder.Read("SITES.NDB");
     ASSERT_EQ(after.size(), 256u);
-    EXPECT_EQ(after.substr(0, 192), before);
     const SiteRecord paris = RecordAt<SiteRecord>(after, 3);
-    EXPECT_EQ(RecordBytes(paris).substr(0, 48), std::string("Paris") + std::string(43, '\0'));
+    EXPECT_EQ(after.substr(0, 240), before + "Paris" + std::string(43, '\0'));
     EXPECT_DOUBLE_EQ(paris.latitude, (48 + 51 / 60.0 + 30 / 3600.0) * 0.01745329252);
     EXPECT_DOUBLE_EQ(paris.longitude, -(2 + 20 / 60.0 + 14 / 3600.0) / 15);
     EXPECT_EQ(std::tuple(state.siteIndex, dialog.list()->currentIndex(), RecordBytes(state.currentSite)),
@@ -302,8 +292,7 @@ TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNew
     EXPECT_EQ(state.siteIndex, 1);
     Press(&dialog, 1109);
     ASSERT_NE(dialog.findChild<CSiteCoordinatesDlg*>(), nullptr);
-    EXPECT_EQ(Control<QLabel>(dialog.findChild<CSiteCoordinatesDlg*>(), 1010)->text(),
-              QStringLiteral("Observatoire de Haute-Provence"));
+    EXPECT_EQ(Control<QLabel>(dialog.findChild<CSiteCoordinatesDlg*>(), 1010)->text(), "Observatoire de Haute-Provence");
     EXPECT_TRUE(messages.messages.empty()) << messages.Texts();
 }
 
