@@ -5,7 +5,6 @@
 #include "app/CQavDoc.h"
 #include "app/Commands.h"
 #include "catalog/AsteroidCatalog.h"
-#include "catalog/SelectionState.h"
 #include "elements/CAsteroidImportDlg.h"
 #include "elements/CCometImportDlg.h"
 #include "elements/ElementsNotice.h"
@@ -52,8 +51,7 @@ public:
 
     QString Address() const { return QStringLiteral("http://127.0.0.1:%1/CometEls.txt").arg(server_.serverPort()); }
 
-    int answered = 0;
-    int closed = 0;
+    int answered = 0, closed = 0;
 
 private:
     QTcpServer server_;

@@ -1,6 +1,5 @@
-// The two ephemeris request dialogs as the user meets them: what they offer,
-// the order of the checks with their messages and focus, what a choice or a
-// failed OK leaves in the selection, and the commands that write the tables.
+// The two ephemeris request dialogs: what they offer, the order of the checks with their
+// messages and focus, what a choice or a failed OK leaves, the commands that write tables.
 
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
@@ -8,7 +7,6 @@
 #include "app/Commands.h"
 #include "catalog/CAsteroidListDlg.h"
 #include "catalog/RecordDisplayDlg.h"
-#include "catalog/SelectionState.h"
 #include "elements/ElementsNotice.h"
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 #include "ephemeris/CCometEphemerisDlg.h"
@@ -80,11 +78,7 @@ TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
     CCometEphemerisDlg dialog("");
     dialog.show();
     const EphemerisRequest& r = Selection().ephemeris;
-    struct Step {
-        int field;
-        QString text;
-        std::string message;
-    };
+    struct Step { int field; QString text; std::string message; };
     const std::vector<Step> steps = {
         {1050, "", ""},  // an empty date: the focus only
         {1050, "1/4", "Erreur de saisie de la date.\nLe format est  jj / mm / [-] aaaa .\n\nRecommencez !"},

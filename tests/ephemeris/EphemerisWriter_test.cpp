@@ -145,9 +145,7 @@ TEST_F(EphemerisWriter, ElementsOfAnyEquinoxGiveOneSkyPosition)
 {
     const CometRecord j2000 = PonsBrooks();
     const AsteroidRecord noAsteroid;
-    auto arcseconds = [](const Vec3& a, const Vec3& b) {
-        return std::atan2(Norm(Cross(a, b)), Dot(a, b)) * 206264.8;
-    };
+    auto arcseconds = [](const Vec3& a, const Vec3& b) { return std::atan2(Norm(Cross(a, b)), Dot(a, b)) * 206264.8; };
     // Equinox, then omega, node and inclination in degrees.
     for (const auto& [equinox, omega, node, inclination] : {std::tuple{1975, 198.9711506, 255.4675625, 74.1695175},
                                                              std::tuple{1950, 198.9745010, 255.1174636, 74.1700419}}) {
@@ -189,11 +187,8 @@ TEST_F(EphemerisWriter, SampleCatalogueTablesAgreeWithPyEphem)
     ASSERT_EQ(comet.size(), 9u);
     ASSERT_EQ(ceres.size(), 8u);
     EXPECT_EQ(comet[0], "                     *** COMETE 12P/Pons-Brooks ***");
-    struct Row {
-        std::string line;
-        double raMinutes, decArcminutes, delta, r, elongation, phase, magnitude;  // PyEphem 4.1.4
-    };
-    const Row rows[] = {
+    struct Row { std::string line; double raMinutes, decArcminutes, delta, r, elongation, phase, magnitude; };
+    const Row rows[] = {  // PyEphem 4.1.4
         {comet[7], 2 * 60 + 9.778, 22 * 60 + 50.30, 1.6096, 0.8658, 28.03, 32.84, 9.41},
         {comet[8], 2 * 60 + 30.926, 19 * 60 + 47.27, 1.6083, 0.8299, 25.75, 31.59, 9.22},
         {ceres[6], 18 * 60 + 33.770 - 1440, -(30 * 60 + 56.08), 2.3138, 2.9303, 118.30, 17.65, 8.45},
