@@ -216,8 +216,7 @@ TEST(CometImport, AFailureLeavesTheCatalogueByteForByte)
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 1000;
+    const rlimit small{1000, previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
     fails(FileError::Cause::DiskFull, before, 1);
     setrlimit(RLIMIT_FSIZE, &previous);

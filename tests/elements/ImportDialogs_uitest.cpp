@@ -24,8 +24,7 @@ namespace {
 
 // Answers every request with `body` (Normal), with its first bytes and then
 // nothing (Slow), or with 404 (Failing).
-class TinyHttpServer {
-public:
+struct TinyHttpServer {
     enum class Mode { Normal, Slow, Failing };
 
     TinyHttpServer(QByteArray body, Mode mode)
@@ -52,8 +51,6 @@ public:
     QString Address() const { return QStringLiteral("http://127.0.0.1:%1/CometEls.txt").arg(server_.serverPort()); }
 
     int answered = 0, closed = 0;
-
-private:
     QTcpServer server_;
 };
 

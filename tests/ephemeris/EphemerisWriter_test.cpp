@@ -2,7 +2,6 @@
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CometCatalog.h"
-#include "catalog/SelectionState.h"
 #include "core/ApparentPlace.h"
 #include "core/AstroConstants.h"
 #include "core/Calendar.h"
@@ -31,11 +30,6 @@ std::vector<std::string> Lines(const std::string& text)
     for (std::size_t at = 0, end = 0; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
         lines.push_back(text.substr(at, end - at));
     return lines;
-}
-
-void Request(int day, int month, int year, int count, int interval, int equinox)
-{
-    Selection().ephemeris = {day, month, year, count, interval, equinox};
 }
 
 // A comet a million AU away on the x axis of the ecliptic of its equinox:
@@ -80,7 +74,7 @@ TEST_F(EphemerisWriter, HeadersAreWindows1252WithCrLf)
     FarComet(2000);
     SetCometName(Selection().currentComet, "C/2025 \xC9t\xE9");  // "Été" in Windows-1252
     SetCometReference(Selection().currentComet, "MPEC 2025-A1");
-    Request(1, 1, 2025, 0, 1, 1950);
+    Selection().ephemeris = {1, 1, 2025, 0, 1, 1950};
     EXPECT_EQ(CometEphemerisText(Selection(), marker),
               "                     *** COMETE C/2025 \xC9t\xE9 ***\r\n\r\nEl\xE9ments orbitaux : MPEC 2025-A1\r\n"
               "Coordonn\xE9" "es \xE9quinoxe 1950.\r\n" + std::string(71, ' ') + "Dir.\r\n"
@@ -88,7 +82,7 @@ TEST_F(EphemerisWriter, HeadersAreWindows1252WithCrLf)
                   std::string(15, ' ') + "h  m       \xB0  '      UA     UA      \xB0      \xB0               \xB0\r\n");
 
     FarAsteroid();
-    Request(1, 1, 2025, 0, 10, 2000);
+    Selection().ephemeris = {1, 1, 2025, 0, 10, 2000};
     EXPECT_EQ(AsteroidEphemerisText(Selection(), marker),
               std::string(24, ' ') + "*** Ast\xE9ro\xEF" "de Lointain (9) ***\r\n\r\nCoordonn\xE9" "es \xE9quinoxe 2000.\r\n"
               "\r\nDate(0hET)      Asc.dr.     D\xE9" "c.      G\xE9o.   H\xE9lio.  Elong.  Phase    V\r\n" +
@@ -98,7 +92,7 @@ TEST_F(EphemerisWriter, HeadersAreWindows1252WithCrLf)
 TEST_F(EphemerisWriter, DatesStepAndTheFirstDateComesBack)
 {
     FarComet(2000);
-    Request(25, 12, 2004, 10, 3, 2000);
+    Selection().ephemeris = {25, 12, 2004, 10, 3, 2000};
     const std::vector<std::string> lines = Lines(CometEphemerisText(Selection(), marker));
     ASSERT_EQ(lines.size(), 7u + 10u);
     std::string dates;
@@ -111,7 +105,7 @@ TEST_F(EphemerisWriter, DatesStepAndTheFirstDateComesBack)
               (std::vector{25, 12, 2004, 10, 3, 0}));
 
     // An interval of 0 repeats the first date and its line.
-    Request(29, 2, 2024, 3, 0, 2000);
+    Selection().ephemeris = {29, 2, 2024, 3, 0, 2000};
     const std::vector<std::string> same = Lines(AsteroidEphemerisText(Selection(), marker));
     ASSERT_EQ(same.size(), 6u + 3u);
     EXPECT_TRUE(same[6].starts_with("29/ 2/2024") && same[7] == same[6] && same[8] == same[6]);
@@ -129,7 +123,7 @@ TEST_F(EphemerisWriter, ElementsAndOutputFrames)
           std::tuple{'A', 2000, 2000, 0.0, 0.0}, std::tuple{'A', 2000, 1950, -2.56, -16.7}}) {
         SCOPED_TRACE(std::string(1, kind) + std::to_string(elements) + "/" + std::to_string(output));
         kind == 'C' ? FarComet(elements) : FarAsteroid();
-        Request(1, 1, 2000, 1, 1, output);
+        Selection().ephemeris = {1, 1, 2000, 1, 1, output};
         const std::vector<double> n = Numbers(Lines(kind == 'C' ? CometEphemerisText(Selection(), marker)
                                                                 : AsteroidEphemerisText(Selection(), marker)).back());
         EXPECT_NEAR(RaMinutes(n), ra, 0.02);
@@ -178,11 +172,11 @@ TEST_F(EphemerisWriter, SampleCatalogueTablesAgreeWithPyEphem)
     folder.CopySample(CometCatalog::kFileName);
     folder.CopySample(AsteroidCatalog::kFileName);
     CometCatalog::Read(4, Selection().currentComet);  // 12P/Pons-Brooks
-    Request(1, 4, 2024, 2, 5, 2000);
+    Selection().ephemeris = {1, 4, 2024, 2, 5, 2000};
     const std::vector<std::string> comet = Lines(CometEphemerisText(Selection(), marker));
     AsteroidCatalog catalog;
     ASSERT_TRUE(catalog.Load(catalog.List().at(0), Selection().currentAsteroid));  // Ceres
-    Request(1, 9, 2024, 2, 10, 2000);
+    Selection().ephemeris = {1, 9, 2024, 2, 10, 2000};
     const std::vector<std::string> ceres = Lines(AsteroidEphemerisText(Selection(), marker));
     ASSERT_EQ(comet.size(), 9u);
     ASSERT_EQ(ceres.size(), 8u);
@@ -214,14 +208,13 @@ TEST_F(EphemerisWriter, SampleCatalogueTablesAgreeWithPyEphem)
 TEST_F(EphemerisWriter, ADiagramYearBecomesTheRequest)
 {
     FarComet(2000);
-    Request(1, 3, 2025, 31, 10, 1950);
+    Selection().ephemeris = {1, 3, 2025, 31, 10, 1950};
     const auto text = EphemerisFromDiagramText(Selection(), 'C', marker);
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(Lines(*text).back().substr(0, 10), " 1/ 3/2026");
     const EphemerisRequest& r = Selection().ephemeris;
     EXPECT_EQ((std::vector{r.day, r.month, r.year, r.dayCount, r.dayInterval, r.equinox}),
               (std::vector{1, 3, 2025, 366, 1, 2000}));
-    EXPECT_FALSE(EphemerisFromDiagramText(Selection(), 0, marker).has_value());
 }
 
 TEST_F(EphemerisWriter, TailDirectionAndColumnsWithoutAValue)
@@ -240,7 +233,7 @@ TEST_F(EphemerisWriter, TailDirectionAndColumnsWithoutAValue)
     // m1 of 1e308), prints "---" at its width: the line keeps its 76 characters.
     FarComet(2000);
     Selection().currentComet.magnitudeCoef1 = 1e308;
-    Request(1, 1, 2000, 1, 1, 2000);
+    Selection().ephemeris = {1, 1, 2000, 1, 1, 2000};
     const std::string line = Lines(CometEphemerisText(Selection(), marker)).back();
     ASSERT_EQ(line.size(), 76u);
     // Elongation 80.1: the Sun at longitude 279.9 degrees.
@@ -257,6 +250,6 @@ TEST_F(EphemerisWriter, TheLongestTableFitsInADocument)
     FarComet(2000);
     SetCometName(Selection().currentComet, std::string(35, 'W'));
     SetCometReference(Selection().currentComet, std::string(35, 'R'));
-    Request(1, 1, 2000, kMaxEphemerisLines, 1, 2000);
+    Selection().ephemeris = {1, 1, 2000, kMaxEphemerisLines, 1, 2000};
     EXPECT_LE(CometEphemerisText(Selection(), marker).size(), 1048575u);
 }
