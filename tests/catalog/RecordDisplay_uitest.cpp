@@ -39,10 +39,7 @@ void ExpectWhole(QDialog* display)
     }
 }
 
-class RecordDisplay : public SelectionDialogTest {
-protected:
-    QDialog owner;
-};
+using RecordDisplay = SelectionDialogTest;
 
 constexpr double kDegree = 0.01745329252;  // the catalogue's factor
 
@@ -50,6 +47,7 @@ constexpr double kDegree = 0.01745329252;  // the catalogue's factor
 
 TEST_F(RecordDisplay, CometElementsInDegreesAndTheCalendar)
 {
+    QDialog owner;
     CometRecord& comet = state.currentComet;
     comet = {"C/2020 F3 (NEOWISE)", "MPC 2022", 36525.0, 37.2786 * kDegree, 61.0107 * kDegree, 128.9375 * kDegree,
              0.9991752, 0.2946349, 0, 0, 950};
@@ -72,6 +70,7 @@ TEST_F(RecordDisplay, CometElementsInDegreesAndTheCalendar)
 // shows S, the prime meridian E, a damaged value "---" and no side.
 TEST_F(RecordDisplay, SiteHemispheresAndTheirEdges)
 {
+    QDialog owner;
     SiteRecord& site = state.currentSite;
     SetSiteName(site, "La Silla");
     for (const auto& [latitude, longitude, expected] :

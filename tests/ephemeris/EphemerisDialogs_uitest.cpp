@@ -47,10 +47,8 @@ TEST_F(EphemerisDialogs, CometDialogOffersTheLastCometThenTheOneChosen)
         // The last comet offered, as in the diagram dialog whose tests check the rule.
         QComboBox* list = dialog.cometList();
         ASSERT_EQ(list->count(), 24);
-        EXPECT_EQ(list->itemText(0), QStringLiteral("    1    1P/Halley"));
-        EXPECT_EQ(list->currentText(), QStringLiteral("  24    2I/Borisov"));
-        EXPECT_EQ(Texts(&dialog), QStringLiteral("15/6/2024 31 1 2000"));
-        EXPECT_EQ(FocusName(&dialog), QStringLiteral("1050"));
+        EXPECT_EQ(list->currentText() + "|" + Texts(&dialog) + "|" + FocusName(&dialog),
+                  QStringLiteral("  24    2I/Borisov|15/6/2024 31 1 2000|1050"));
 
         // Typing in the list's field chooses nothing; a choice counts at once.
         list->setEditText(QStringLiteral("2P/Encke"));
@@ -124,8 +122,7 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
     EXPECT_TRUE(messages.messages.empty() && Selection().cometIndex == -1);
     EXPECT_FALSE(Control<QAbstractButton>(&empty, 1044)->isEnabled());
     empty.accept();
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(std::pair(messages.messages.size(), messages.messages.at(0).icon), std::pair(1ul, MessageIcon::Stop));
     EXPECT_EQ(messages.Texts().rfind("Le catalogue des comètes est vide", 0), 0u);
     EXPECT_EQ(Selection().ephemeris.month, 0);  // nothing read
 
