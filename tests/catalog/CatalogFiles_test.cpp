@@ -89,10 +89,9 @@ TEST(CometCatalog, ListsWholeRecordsThroughTheBuffer)
     }
 }
 
-// Each operation on a file of records C1, C2, ... (q = 1, 2, ...), with an
-// image named "image": the bytes left, the image's name and q afterwards. A
-// record that is not there is a bad seek that writes nothing (a rewrite would
-// leave zero-filled records); a read past the end keeps the rest of the image.
+// Each operation on records C1, C2, ... (q = 1, 2, ...) with an image "image": the bytes left,
+// the image's name and q. A record that is not there is a bad seek that writes nothing (a
+// rewrite would leave zero-filled records); a read past the end keeps the rest of the image.
 TEST(CometCatalog, EachOperationChangesOnlyItsRecords)
 {
     TempFolder folder;
@@ -106,8 +105,7 @@ TEST(CometCatalog, EachOperationChangesOnlyItsRecords)
     struct Case {
         std::string file;
         Op operation;
-        std::string after;
-        std::string image;
+        std::string after, image;
         double q = 9.0;
         FileError::Cause cause = FileError::Cause::Generic;  // Generic: none thrown
     };

@@ -1,5 +1,4 @@
-// ASTERS.DTB line by line, and the values every reader refuses in comet,
-// site and asteroid records.
+// ASTERS.DTB line by line, and the values every reader refuses in comet, site and asteroid records.
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/AsteroidLine.h"
@@ -99,9 +98,8 @@ TEST(AsteroidCatalog, EntriesNamingNoLineLoadNothing)
     }
 }
 
-// Line ends converted, lost or missing move every later line: the file is
-// refused whole, naming the first bad line, and no moved line is converted.
-// A file claiming more lines than four digits can number is refused unread.
+// Line ends converted, lost or missing move every later line: the file is refused whole, naming
+// the first bad line. A file claiming more lines than four digits can number is refused unread.
 TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
 {
     TempFolder folder;
@@ -132,11 +130,9 @@ TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
     EXPECT_THROW(overlong.List(), FileError);
 }
 
-// The records a computation refuses, by reader: comet and site records as a
-// damaged file may hold them, asteroid lines as an editor may leave them.
-// The limits are the program's own, chosen by hand (q from 0.0001 to 10^6
-// AU, e from 0 to 100, an asteroid's e below 1 and n from 10^-6 to 10^4
-// degrees a day, dates of the years -999 to 9999).
+// Comet and site records as a damaged file may hold them, asteroid lines as an editor may leave
+// them. The program's own limits: q from 0.0001 to 10^6 AU, e from 0 to 100, an asteroid's e
+// below 1 and n from 10^-6 to 10^4 degrees a day, dates of the years -999 to 9999.
 TEST(RecordChecks, CometAndSiteValuesBeyondTheComputationsAreNamed)
 {
     // 1P/Halley, roughly: T 1986 February 9, angles in radians, B1950.

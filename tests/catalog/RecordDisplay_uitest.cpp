@@ -1,5 +1,4 @@
-// The record displays and the asteroid list, as the request dialogs open them.
-// Expected texts are written by hand from the records' values.
+// The record displays and the asteroid list; expected texts written by hand from the values.
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/CAsteroidListDlg.h"

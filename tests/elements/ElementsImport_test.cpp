@@ -1,5 +1,4 @@
-// The Minor Planet Center's formats read and imported: packed codes, lines refused with
-// their number, the catalogues rewritten whole or not at all, the old-elements notice.
+// The Minor Planet Center's formats: packed codes, refused lines, whole rewrites, old elements.
 
 #include "catalog/SelectionState.h"
 #include "elements/AsteroidImport.h"
@@ -51,9 +50,10 @@ TEST(MpcFields, PackedNumbersDatesAndFortranNumbers)
     for (const auto& [packed, number] : numbers)
         EXPECT_EQ(UnpackNumber(packed).value_or(-1), number) << packed;
 
-    const std::tuple<const char*, int, int, int> dates[] = {{"J9611", 1996, 1, 1},   {"J961A", 1996, 1, 10}, {"J969U", 1996, 9, 30},
-                          {"J96A1", 1996, 10, 1},  {"K01AM", 2001, 10, 22}, {"K2289", 2022, 8, 9},
-                          {"K242T", 2024, 2, 29},  {"K232T", 0, 0, 0},      {"K22D1", 0, 0, 0}, {"L2211", 0, 0, 0}};
+    const std::tuple<const char*, int, int, int> dates[] = {
+        {"J9611", 1996, 1, 1}, {"J961A", 1996, 1, 10}, {"J969U", 1996, 9, 30}, {"J96A1", 1996, 10, 1},
+        {"K01AM", 2001, 10, 22}, {"K2289", 2022, 8, 9}, {"K242T", 2024, 2, 29}, {"K232T", 0, 0, 0},
+        {"K22D1", 0, 0, 0}, {"L2211", 0, 0, 0}};
     for (const auto& [packed, year, month, day] : dates) {
         const PackedDate got = UnpackDate(packed).value_or(PackedDate{});
         EXPECT_EQ(std::tie(got.year, got.month, got.day), std::tie(year, month, day)) << packed;

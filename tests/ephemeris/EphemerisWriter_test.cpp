@@ -46,9 +46,8 @@ void FarAsteroid()
                                    DayNumberFromDate(1, 1, 2000), {}};
 }
 
-// The numbers of a table line after its date, up to the first "---"; then the
-// right ascension in minutes of time from 0h (negative just before 24h) and
-// the declination in arcminutes ("-0 16.7" is south).
+// The numbers of a line after its date, up to the first "---"; then RA in minutes of time
+// from 0h (negative just before 24h) and Dec in arcminutes ("-0 16.7" is south).
 std::vector<double> Numbers(const std::string& line)
 {
     std::istringstream in(line.substr(10));
@@ -163,9 +162,8 @@ TEST_F(EphemerisWriter, ElementsOfAnyEquinoxGiveOneSkyPosition)
     }
 }
 
-// The sample catalogue's 12P and Ceres, each line byte for byte, and its
-// values against PyEphem 4.1.4 for the same elements at 0h TT (astrometric
-// places, equinox J2000; their light time allows 0.4' between the two).
+// The sample's 12P and Ceres, each line byte for byte and against PyEphem 4.1.4 for the same
+// elements at 0h TT (astrometric places, J2000; their light time allows 0.4' between the two).
 TEST_F(EphemerisWriter, SampleCatalogueTablesAgreeWithPyEphem)
 {
     TempFolder folder;

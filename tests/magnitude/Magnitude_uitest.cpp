@@ -1,5 +1,4 @@
-// The magnitude law's fit and its rounding; the coefficient dialog, its
-// calculator, and what reaches the current comet's record.
+// The magnitude law's fit, its dialog and calculator, and what reaches the comet's record.
 
 #include "catalog/SelectionState.h"
 #include "magnitude/CMagnitudeCoefDlg.h"
