@@ -201,8 +201,7 @@ TEST(CometImport, AFailureLeavesTheCatalogueByteForByte)
             ImportComets(file.comets(), false);
             ADD_FAILURE() << "no FileError";
         } catch (const FileError& error) {
-            EXPECT_EQ(error.cause(), cause);
-            EXPECT_EQ(error.fileName(), "COMETS.WDB");
+            EXPECT_EQ(std::pair(error.cause(), error.fileName()), std::pair(cause, std::string("COMETS.WDB")));
         }
         EXPECT_EQ(folder.Read("COMETS.WDB"), left);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), files);
@@ -233,8 +232,7 @@ TEST(ElementsAge, OldElementsNotice)
                                                             "précision de quelques minutes d'arc au plus");
     // An asteroid table's last day counts (qav-cli's tests: 3,2 ans). A comet's
     // perihelion stands for its epoch; a diagram from 2023 January 1 (44926.5) covers 368 nights.
-    SelectionState& state = Selection();
+    SelectionState state;
     state.currentComet.perihelionTime = 44926.5 - 100;
     EXPECT_NE(DiagramElementsNotice(ElementsEpoch(state, true), 1, 2023).find("écart 1,3 an"), std::string::npos);
-    ResetSelection();
 }

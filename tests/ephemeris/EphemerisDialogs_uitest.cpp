@@ -54,8 +54,7 @@ TEST_F(EphemerisDialogs, CometDialogOffersTheLastCometThenTheOneChosen)
         list->setEditText(QStringLiteral("2P/Encke"));
         EXPECT_EQ(Selection().cometIndex, 23);
         list->setCurrentIndex(1);
-        EXPECT_EQ(Selection().cometIndex, 1);
-        EXPECT_EQ(CometName(Selection().currentComet), "2P/Encke");
+        EXPECT_TRUE(Selection().cometIndex == 1 && CometName(Selection().currentComet) == "2P/Encke");
 
         // The elements open beside the dialog, and the focus comes back.
         Press(&dialog, 1044);
@@ -244,9 +243,8 @@ TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
     QString offered;
     WhenModalShown([&](QWidget* dialog) {
         offered = FieldText(dialog, 1050);
-        Type(dialog, 1050, "1/4/2024");
-        Type(dialog, 1020, "4");
-        Type(dialog, 1021, "5");
+        for (const auto& [id, text] : {std::pair{1050, "1/4/2024"}, std::pair{1020, "4"}, std::pair{1021, "5"}})
+            Type(dialog, id, text);
         QTest::keyClick(Control<QLineEdit>(dialog, 1022), Qt::Key_Return);  // the default button
     });
     frame().OnCmdMsg(Cmd::CometEphemeris);
