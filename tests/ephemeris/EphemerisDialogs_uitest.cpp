@@ -218,7 +218,6 @@ TEST_F(EphemerisDialogs, HelpOpensItsPageAndCanBeReadWhileTheDialogWaits)
         } counter(presses);
         browser->viewport()->installEventFilter(&counter);
         QTest::mouseClick(browser->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
-        browser->viewport()->removeEventFilter(&counter);
         qobject_cast<QDialog*>(dialog)->reject();
     });
     frame().OnCmdMsg(Cmd::AsteroidEphemeris);

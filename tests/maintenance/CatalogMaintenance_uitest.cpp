@@ -257,7 +257,6 @@ TEST_F(SiteBase, RecordingChecksNameLatitudeLongitudeThenAppendsAndChoosesTheNew
          {std::tuple{"", "91.0000", "", "Étourdi ! Vous avez oublié de nommer le site !", 1065},
           std::tuple{"Mégantic", "91.0000", "", "Erreur ! La latitude doit être comprise entre 90° et -90°.", 1064},
           std::tuple{"Mégantic", "45.2718", "12.60", "Erreur de saisie ! Recommencez !", 1065}}) {
-        SCOPED_TRACE(message);
         messages.Clear();
         TypeSite(&dialog, QString::fromUtf8(name), latitude, longitude);
         Press(&dialog, 1108);
