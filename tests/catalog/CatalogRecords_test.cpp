@@ -1,5 +1,4 @@
-// ASTERS.DTB line by line, and the values every reader refuses in comet,
-// site and asteroid records.
+// ASTERS.DTB line by line, and the values every reader refuses in comet, site and asteroid records.
 
 #include "catalog/AsteroidCatalog.h"
 #include "catalog/AsteroidLine.h"
@@ -39,28 +38,19 @@ std::string Subject(const std::optional<RecordFault>& fault)
 
 } // namespace
 
-TEST(AsteroidLine, ConvertsEveryField)
+// The sample's Ceres table (PyEphem) and Pallas's display pin the other fields.
+TEST(AsteroidLine, BlankAndMalformedFields)
 {
     AsteroidRecord record;
     ConvertAsteroidLine(Line(1, "Ceres", "     ", " 334.32717", "20250301"), 1, record);
-    EXPECT_EQ(record.name, "Ceres (1)");
-    EXPECT_EQ(record.fieldTexts.epoch, " 1/ 3/2025");
     EXPECT_EQ(record.epoch, 45715.5);  // JD 2460735.5 - 2415020
-    EXPECT_EQ(record.fieldTexts.slopeParameter, "0.15");  // a blank G
+    EXPECT_EQ(record.fieldTexts.slopeParameter, "0.15");
     EXPECT_EQ(record.slopeParameter, 0.15f);
-    EXPECT_EQ(record.absoluteMagnitude, 3.33f);
-    EXPECT_EQ(record.meanAnomaly, 334.32717);
-    EXPECT_EQ(record.inclination, 10.5868);
-    EXPECT_NEAR(record.semiMajorAxis, 2.76662, 1e-5);  // (0.9856076686 / n)^(2/3)
 
-    // A blank or malformed field has no value, nor has an epoch that is no
-    // date; the texts are the line's.
+    // A malformed field, or an epoch that is no date, has no value; the texts are the line's.
     ConvertAsteroidLine(Line(2, "Pallas", "  x  ", "          ", "2022  ab"), 2, record);
-    EXPECT_EQ(record.name, "Pallas (2)");
-    EXPECT_EQ(record.number, 2);
     EXPECT_TRUE(std::isnan(record.meanAnomaly) && std::isnan(record.slopeParameter) && std::isnan(record.epoch));
-    EXPECT_EQ(record.fieldTexts.slopeParameter, "  x  ");
-    EXPECT_EQ(record.fieldTexts.epoch, "2022  ab");
+    EXPECT_EQ(record.fieldTexts.slopeParameter + "|" + record.fieldTexts.epoch, "  x  |2022  ab");
 }
 
 // The list's name keeps the number while the 17 characters leave room; the display's needs one more space.
@@ -72,8 +62,7 @@ TEST(AsteroidLine, LongNamesLoseTheirNumberStepByStep)
           std::tuple{std::string(16, 'b'), std::string(16, 'b') + " (9999)", std::string(16, 'b') + " "},
           std::tuple{std::string(17, 'c'), std::string(17, 'c'), std::string(17, 'c')}}) {
         ConvertAsteroidLine(Line(9999, name), 9999, record);
-        EXPECT_EQ(record.name, listed);
-        EXPECT_EQ(record.fieldTexts.displayName, shown);
+        EXPECT_EQ(std::pair(record.name, record.fieldTexts.displayName), std::pair(listed, shown));
     }
 }
 
@@ -109,9 +98,8 @@ TEST(AsteroidCatalog, EntriesNamingNoLineLoadNothing)
     }
 }
 
-// Line ends converted, lost or missing move every later line: the file is
-// refused whole, naming the first bad line, and no moved line is converted.
-// A file claiming more lines than four digits can number is refused unread.
+// Line ends converted, lost or missing move every later line: the file is refused whole, naming
+// the first bad line. A file claiming more lines than four digits can number is refused unread.
 TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
 {
     TempFolder folder;
@@ -128,9 +116,8 @@ TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
             catalog.List();
             ADD_FAILURE() << "listed";
         } catch (const FileError& error) {
-            EXPECT_EQ(FileErrorText(error), std::string("ASTERS.DTB est endommagé : la ligne ") + line +
-                                                " ne finit pas par CR LF en colonnes 109 et 110.\n\n"
-                                                "Chaque ligne doit compter 110 caractères, fin de ligne comprise.");
+            // The whole text is qav-cli's tests'.
+            EXPECT_NE(FileErrorText(error).find(std::string("la ligne ") + line + " ne finit pas"), std::string::npos);
         }
         AsteroidRecord record;
         if (line[0] == '2') {  // the lines before the bad one are whole
@@ -143,34 +130,31 @@ TEST(AsteroidCatalog, MovedLinesAndOverlongFilesAreRefused)
     EXPECT_THROW(overlong.List(), FileError);
 }
 
-// The records a computation refuses, by reader: comet and site records as a
-// damaged file may hold them, asteroid lines as an editor may leave them.
-// The limits are the program's own, chosen by hand (q from 0.0001 to 10^6
-// AU, e from 0 to 100, an asteroid's e below 1 and n from 10^-6 to 10^4
-// degrees a day, dates of the years -999 to 9999).
+// Comet and site records as a damaged file may hold them, asteroid lines as an editor may leave
+// them. The program's own limits: q from 0.0001 to 10^6 AU, e from 0 to 100, an asteroid's e
+// below 1 and n from 10^-6 to 10^4 degrees a day, dates of the years -999 to 9999.
 TEST(RecordChecks, CometAndSiteValuesBeyondTheComputationsAreNamed)
 {
     // 1P/Halley, roughly: T 1986 February 9, angles in radians, B1950.
     const CometRecord halley = {"1P/Halley", "", 31451.9589, 1.9373, 1.0284, 2.8261, 0.967, 0.587, 5.5, 8.0, 1950};
     EXPECT_EQ(Subject(CometFault(halley)), "none");
-    const std::pair<double CometRecord::*, double> damages[] = {
-        {&CometRecord::perihelionTime, 3e6},  // year 10114
-        {&CometRecord::argPerihelion, INFINITY},  {&CometRecord::ascendingNode, -INFINITY},
-        {&CometRecord::inclination, NAN},         {&CometRecord::eccentricity, 1e308},
-        {&CometRecord::eccentricity, -1e308},     {&CometRecord::perihelionDistance, 0.0},
-        {&CometRecord::magnitudeCoef1, NAN},      {&CometRecord::magnitudeCoef2, INFINITY}};
-    const char* subjects[] = {"la date de passage au périhélie", "l'argument du périhélie",
-                              "la longitude du noeud ascendant", "l'inclinaison", "l'excentricité", "l'excentricité",
-                              "la distance au périhélie", "le 1er coefficient de magnitude",
-                              "le 2ème coefficient de magnitude"};
-    for (std::size_t k = 0; k < std::size(damages); ++k) {
+    const std::tuple<double CometRecord::*, double, const char*> damages[] = {
+        {&CometRecord::perihelionTime, 3e6, "la date de passage au périhélie"},  // year 10114
+        {&CometRecord::argPerihelion, INFINITY, "l'argument du périhélie"},
+        {&CometRecord::ascendingNode, -INFINITY, "la longitude du noeud ascendant"},
+        {&CometRecord::inclination, NAN, "l'inclinaison"},  {&CometRecord::eccentricity, 1e308, "l'excentricité"},
+        {&CometRecord::eccentricity, -1e308, "l'excentricité"},
+        {&CometRecord::perihelionDistance, 0.0, "la distance au périhélie"},
+        {&CometRecord::magnitudeCoef1, NAN, "le 1er coefficient de magnitude"},
+        {&CometRecord::magnitudeCoef2, INFINITY, "le 2ème coefficient de magnitude"}};
+    for (const auto& [field, value, subject] : damages) {
         CometRecord comet = halley;
-        comet.*damages[k].first = damages[k].second;
-        EXPECT_EQ(Subject(CometFault(comet)), subjects[k]) << k;
+        comet.*field = value;
+        EXPECT_EQ(Subject(CometFault(comet)), subject) << value;
     }
-    EXPECT_EQ(UnusableCometText(3, halley, *CometFault(CometRecord{})),
-              "La comète n° 3 (1P/Halley) de COMETS.WDB est inutilisable : la distance au périhélie doit être "
-              "comprise entre 0.0001 et 1000000 UA.\n\nCorrigez-la par Comètes > Base de données.");
+    // The message's frame is pinned by the ephemeris dialog's and qav-cli's tests.
+    EXPECT_EQ(CometFault(CometRecord{})->reason,
+              "la distance au périhélie doit être comprise entre 0.0001 et 1000000 UA");
 
     SiteRecord site{"Pôle", 180 * 0.06666666666666667, 90 * 0.01745329252};  // 180° W, 90° N as entered
     EXPECT_EQ(Subject(SiteFault(site)), "none");

@@ -1,6 +1,5 @@
-// The two ephemeris request dialogs as the user meets them: what they offer,
-// the order of the checks with their messages and focus, what a choice or a
-// failed OK leaves in the selection, and the commands that write the tables.
+// The two ephemeris request dialogs: what they offer, the order of the checks with their
+// messages and focus, what a choice or a failed OK leaves, the commands that write tables.
 
 #include "app/CMainFrame.h"
 #include "app/CQavDoc.h"
@@ -8,7 +7,6 @@
 #include "app/Commands.h"
 #include "catalog/CAsteroidListDlg.h"
 #include "catalog/RecordDisplayDlg.h"
-#include "catalog/SelectionState.h"
 #include "elements/ElementsNotice.h"
 #include "ephemeris/CAsteroidEphemerisDlg.h"
 #include "ephemeris/CCometEphemerisDlg.h"
@@ -49,17 +47,14 @@ TEST_F(EphemerisDialogs, CometDialogOffersTheLastCometThenTheOneChosen)
         // The last comet offered, as in the diagram dialog whose tests check the rule.
         QComboBox* list = dialog.cometList();
         ASSERT_EQ(list->count(), 24);
-        EXPECT_EQ(list->itemText(0), QStringLiteral("    1    1P/Halley"));
-        EXPECT_EQ(list->currentText(), QStringLiteral("  24    2I/Borisov"));
-        EXPECT_EQ(Texts(&dialog), QStringLiteral("15/6/2024 31 1 2000"));
-        EXPECT_EQ(FocusName(&dialog), QStringLiteral("1050"));
+        EXPECT_EQ(list->currentText() + "|" + Texts(&dialog) + "|" + FocusName(&dialog),
+                  QStringLiteral("  24    2I/Borisov|15/6/2024 31 1 2000|1050"));
 
         // Typing in the list's field chooses nothing; a choice counts at once.
         list->setEditText(QStringLiteral("2P/Encke"));
         EXPECT_EQ(Selection().cometIndex, 23);
         list->setCurrentIndex(1);
-        EXPECT_EQ(Selection().cometIndex, 1);
-        EXPECT_EQ(CometName(Selection().currentComet), "2P/Encke");
+        EXPECT_TRUE(Selection().cometIndex == 1 && CometName(Selection().currentComet) == "2P/Encke");
 
         // The elements open beside the dialog, and the focus comes back.
         Press(&dialog, 1044);
@@ -71,8 +66,7 @@ TEST_F(EphemerisDialogs, CometDialogOffersTheLastCometThenTheOneChosen)
     }
     // Cancel keeps the choice for the next dialog.
     CCometEphemerisDlg again("");
-    EXPECT_EQ(again.cometList()->currentIndex(), 1);
-    EXPECT_EQ(FieldText(&again, 1050), QString());
+    EXPECT_TRUE(again.cometList()->currentIndex() == 1 && FieldText(&again, 1050).isEmpty());
 }
 
 TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
@@ -81,11 +75,7 @@ TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
     CCometEphemerisDlg dialog("");
     dialog.show();
     const EphemerisRequest& r = Selection().ephemeris;
-    struct Step {
-        int field;
-        QString text;
-        std::string message;
-    };
+    struct Step { int field; QString text; std::string message; };
     const std::vector<Step> steps = {
         {1050, "", ""},  // an empty date: the focus only
         {1050, "1/4", "Erreur de saisie de la date.\nLe format est  jj / mm / [-] aaaa .\n\nRecommencez !"},
@@ -116,8 +106,7 @@ TEST_F(EphemerisDialogs, ChecksInOrderAndKeepsWhatWasReadBeforeAFault)
     Type(&dialog, 1022, "1950");
     messages.Clear();
     dialog.accept();
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.empty() && dialog.result() == QDialog::Accepted);
     EXPECT_EQ((std::vector{r.day, r.month, r.year, r.dayCount, r.dayInterval, r.equinox}),
               (std::vector{25, 12, 2004, 10, 3, 1950}));
 }
@@ -129,12 +118,10 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
     folder.Write("COMETS.WDB", "");
     Selection().currentComet.eccentricity = 0.5;  // left by an earlier command
     CCometEphemerisDlg empty("1/1/2025");
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(Selection().cometIndex, -1);
+    EXPECT_TRUE(messages.messages.empty() && Selection().cometIndex == -1);
     EXPECT_FALSE(Control<QAbstractButton>(&empty, 1044)->isEnabled());
     empty.accept();
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(std::pair(messages.messages.size(), messages.messages.at(0).icon), std::pair(1ul, MessageIcon::Stop));
     EXPECT_EQ(messages.Texts().rfind("Le catalogue des comètes est vide", 0), 0u);
     EXPECT_EQ(Selection().ephemeris.month, 0);  // nothing read
 
@@ -165,12 +152,11 @@ TEST_F(EphemerisDialogs, EmptyMissingAndDamagedCataloguesRefuseOk)
     messages.Clear();
     CAsteroidListDlg list(nullptr);
     EXPECT_EQ(messages.Texts().rfind("ASTERS.DTB est endommagé : la ligne 1 ne finit pas par CR LF", 0), 0u);
-    EXPECT_EQ(list.findChild<QListWidget*>()->count(), 0);
     std::remove("ASTERS.DTB");
     messages.Clear();
     CAsteroidListDlg none(nullptr);
     EXPECT_EQ(messages.Texts(), "Impossible de trouver ASTERS.DTB.");
-    EXPECT_EQ(none.findChild<QListWidget*>()->count(), 0);
+    EXPECT_EQ(list.findChild<QListWidget*>()->count() + none.findChild<QListWidget*>()->count(), 0);
     EXPECT_EQ(Selection().currentAsteroid.name, "");
 }
 
@@ -179,15 +165,14 @@ TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
     folder.CopySample("ASTERS.DTB");
     CAsteroidEphemerisDlg dialog("");
     dialog.show();
-    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text(), QString());
-    EXPECT_EQ(Texts(&dialog), QStringLiteral(" 31 10 2000"));
-    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1050"));
+    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text() + "|" + Texts(&dialog) + "|" + FocusName(&dialog),
+              QStringLiteral("| 31 10 2000|1050"));
 
     Type(&dialog, 1050, "1/9/2024");
     dialog.accept();
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
-    EXPECT_EQ(messages.messages[0].caption, "Erreur !");
+    EXPECT_EQ(messages.messages[0].caption + " " + messages.messages[0].text,
+              "Erreur ! Vous n'avez pas sélectionné d'astéroïde.\nRecommencez !");
     EXPECT_EQ(FocusName(&dialog), QStringLiteral("1045"));
     EXPECT_EQ(Selection().ephemeris.month, 0);
 
@@ -198,9 +183,8 @@ TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
         QTest::keyClick(list, Qt::Key_Escape);
     });
     Press(&dialog, 1045);
-    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text(), QStringLiteral("Ceres (1)"));
-    EXPECT_EQ(Texts(&dialog), QStringLiteral("1/9/2024 4 10 2000"));
-    EXPECT_EQ(FocusName(&dialog), QStringLiteral("1050"));
+    EXPECT_EQ(Control<QLabel>(&dialog, 1030)->text() + "|" + Texts(&dialog) + "|" + FocusName(&dialog),
+              QStringLiteral("Ceres (1)|1/9/2024 4 10 2000|1050"));
 
     Press(&dialog, 1052);
     EXPECT_EQ(dialog.findChildren<CAsteroidElementsDlg*>().size(), 1);
@@ -208,8 +192,7 @@ TEST_F(EphemerisDialogs, AsteroidDialogNeedsASelectionAndKeepsTypedTexts)
 
     messages.Clear();
     dialog.accept();
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.empty() && dialog.result() == QDialog::Accepted);
     EXPECT_EQ(Selection().ephemeris.dayInterval, 10);
 }
 
@@ -235,7 +218,6 @@ TEST_F(EphemerisDialogs, HelpOpensItsPageAndCanBeReadWhileTheDialogWaits)
         } counter(presses);
         browser->viewport()->installEventFilter(&counter);
         QTest::mouseClick(browser->windowHandle(), Qt::LeftButton, {}, QPoint(40, 40));
-        browser->viewport()->removeEventFilter(&counter);
         qobject_cast<QDialog*>(dialog)->reject();
     });
     frame().OnCmdMsg(Cmd::AsteroidEphemeris);
@@ -255,25 +237,22 @@ TEST_F(EphemerisDialogs, CommandsReplaceTheTextAndOfferTheLastFirstDay)
         qobject_cast<QDialog*>(dialog)->reject();
     });
     frame().OnCmdMsg(Cmd::CometEphemeris);
-    EXPECT_EQ(doc().Serialize(), "ancien texte");
-    EXPECT_FALSE(doc().IsModified());
+    EXPECT_TRUE(doc().Serialize() == "ancien texte" && !doc().IsModified());
 
     QString offered;
     WhenModalShown([&](QWidget* dialog) {
         offered = FieldText(dialog, 1050);
-        Type(dialog, 1050, "1/4/2024");
-        Type(dialog, 1020, "4");
-        Type(dialog, 1021, "5");
+        for (const auto& [id, text] : {std::pair{1050, "1/4/2024"}, std::pair{1020, "4"}, std::pair{1021, "5"}})
+            Type(dialog, id, text);
         QTest::keyClick(Control<QLineEdit>(dialog, 1022), Qt::Key_Return);  // the default button
     });
     frame().OnCmdMsg(Cmd::CometEphemeris);
     EXPECT_EQ(offered, QString());
-    // The lines checked against PyEphem in the writer's tests.
+    // 12P, chosen before the cancel: the lines the writer's tests pin to PyEphem.
     const std::string table = doc().Serialize();
     EXPECT_EQ(table.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0), 0u);
     EXPECT_NE(table.find("\r\n 1/ 4/2024    2  9.81   22 49.9   1.610  0.866   28.0   32.8     9.4    52.5\r\n"
-                         " 6/ 4/2024    2 30.95   19 46.9"),
-              std::string::npos);
+                         " 6/ 4/2024    2 30.95   19 46.9"), std::string::npos);
     EXPECT_NE(table.find("\r\n16/ 4/2024 "), std::string::npos);
     EXPECT_TRUE(doc().IsModified());
     EXPECT_EQ(ElementsNoticeOf(&frame()), QString());  // days from the perihelion
