@@ -230,6 +230,8 @@ TEST_F(DiagramWindow, KeepsItsOwnDiagramWhateverIsChosenSince)
         return std::pair{pictures, table};
     };
     const auto before = probe();
+    // The perihelion, 20 April 2024, lies within the table's year: no old-elements notice.
+    EXPECT_EQ(ElementsNoticeOf(&frame()), QString());
     // A year of daily lines from 1 January 2024, a leap year: 7 heading lines and 367.
     const std::string& table = before.second;
     EXPECT_TRUE(table.rfind("                     *** COMETE 12P/Pons-Brooks ***\r\n", 0) == 0 &&

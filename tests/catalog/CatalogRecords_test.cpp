@@ -143,7 +143,7 @@ TEST(RecordChecks, CometAndSiteValuesBeyondTheComputationsAreNamed)
         {&CometRecord::argPerihelion, INFINITY, "l'argument du périhélie"},
         {&CometRecord::ascendingNode, -INFINITY, "la longitude du noeud ascendant"},
         {&CometRecord::inclination, NAN, "l'inclinaison"},  {&CometRecord::eccentricity, 1e308, "l'excentricité"},
-        {&CometRecord::eccentricity, -1e308, "l'excentricité"},
+        {&CometRecord::eccentricity, -1e308, "l'excentricité"}, {&CometRecord::eccentricity, 100.5, "l'excentricité"},
         {&CometRecord::perihelionDistance, 0.0, "la distance au périhélie"},
         {&CometRecord::magnitudeCoef1, NAN, "le 1er coefficient de magnitude"},
         {&CometRecord::magnitudeCoef2, INFINITY, "le 2ème coefficient de magnitude"}};
@@ -175,6 +175,7 @@ TEST(RecordChecks, AsteroidFieldsWithoutAUsableNumberAreNamed)
         {68, "  0.2715x520", "le moyen mouvement"},         {58, " 1.0000000", "l'excentricité"},
         {18, "   1e400  ", "l'anomalie moyenne"},           {80, "   nan", "la magnitude absolue"},
         {86, "  inf", "le paramètre de pente"},             {10, "20221309", "l'époque"},
+        {68, "     10000.5", "le moyen mouvement"},         {68, "     10000.0", "none"},
     };
     for (const auto& [at, field, subject] : cases) {
         std::string line = vesta;
