@@ -23,6 +23,7 @@ TEST(StartOptions, PassOnWhatQtAndTheCommandLineRead)
         {{"qav", "-pt", "a.qav", "Bureau", "/p", "/x/b.qav"}, -1, "", {"qav", "-pt", here + "a.qav", "Bureau", "/p", "/x/b.qav"}},
         {{"qav", "-style", "fusion", "b.qav"}, -1, "", {"qav", "-style", "fusion", here + "b.qav"}},
         {{"qav", "--dir"}, 2, "", {}},
+        {{"qav", "--dir", ""}, 2, "", {}},
         {{"qav", "a.qav", "-z"}, 2, "", {}},
         {{"qav", "-z", "--help"}, 2, "", {}},
         {{"qav", "--version", "-z"}, 0, "", {}},
